@@ -1,0 +1,27 @@
+// End-to-end cases: bytes fed to the built program's standard input, and the
+// exact bytes it must write to standard output, with exit status 0.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+struct Transcript {
+  const char *name;
+  std::string input;
+  std::string output;
+};
+
+inline void PrintTo(const Transcript &t, std::ostream *os) { *os << t.name; }
+
+class TranscriptTest : public testing::TestWithParam<Transcript> {};
+
+inline std::string transcriptName(const testing::TestParamInfo<Transcript> &info) {
+  return info.param.name;
+}
+
+// The menus most runs begin with, each with its line break.
+inline const std::string kMainMenu = "калькулятор чисел (1) площадь и периметр фигур (2)\n";
+inline const std::string kModeMenu = "одно число (1) два числа (2)\n";
+
+inline std::string resultLine(const std::string &number) { return "\nРезультат:" + number + "\n"; }
