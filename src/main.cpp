@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstddef>
 #include <iostream>
 
 namespace {
@@ -23,6 +24,68 @@ char readKey(const char *menu) {
 void readNumber(const char *prompt, double &x) {
   std::cout << prompt;
   std::cin >> x;
+}
+
+// An angle, in degrees, at which a function's value is also written exactly,
+// as `text`; a null `text` marks an angle at which the function has no value.
+struct Exact {
+  double angle;
+  const char *text;
+};
+
+const Exact kSinExact[] = {
+    {45, msg::kRoot2Half}, {60, msg::kRoot3Half}, {120, msg::kRoot3Half}, {135, msg::kRoot2Half}};
+const Exact kCosExact[] = {{30, msg::kRoot3Half},
+                           {45, msg::kRoot2Half},
+                           {135, msg::kMinusRoot2Half},
+                           {150, msg::kMinusRoot3Half}};
+const Exact kTgExact[] = {
+    {30, msg::kOneOverRoot3},       {60, msg::kRoot3}, {90, nullptr}, {120, msg::kMinusRoot3},
+    {150, msg::kMinusOneOverRoot3}, {270, nullptr}};
+
+constexpr double kRadiansPerDegree = 0.017453292519943295; // pi / 180
+
+// Writes `name`(x°) for an angle x in degrees: first the exact value if x is
+// one of the angles in `exact` (compared exactly: 390 and 45.01 are not 30 or
+// 45), then the computed one.
+template <std::size_t N>
+void degrees(const char *name, const Exact (&exact)[N], double x, double (*f)(double)) {
+  for (const Exact &e : exact) {
+    if (x != e.angle) continue;
+    if (e.text == nullptr) {
+      std::cout << std::endl << name << x << msg::kUndefined << std::endl;
+      return;
+    }
+    std::cout << std::endl
+              << name << x << msg::kDegreesIs << e.text << std::endl
+              << msg::kAnotherSolution;
+  }
+  std::cout << std::endl << name << x << msg::kDegreesIs << f(x * kRadiansPerDegree) << std::endl;
+}
+
+// One number x, then its square, square root, sine, cosine or tangent (x in
+// degrees) or cotangent (x in radians).
+void oneNumber(double &chislo1) {
+  std::cout << msg::kEnterNumber << std::endl << std::endl;
+  readNumber(msg::kPrompt1, chislo1);
+  const Number F(chislo1);
+  const char choice2 = readKey(msg::kOneNumberMenu);
+  switch (choice2) {
+  case 'a':
+  case '\1': {
+    const Number F3 = F * F;
+    F3.print();
+    break;
+  }
+  case 'b': writeResult(std::sqrt(chislo1)); break;
+  case 's': degrees(msg::kSin, kSinExact, chislo1, [](double r) { return std::sin(r); }); break;
+  case 'c': degrees(msg::kCos, kCosExact, chislo1, [](double r) { return std::cos(r); }); break;
+  case 't': degrees(msg::kTg, kTgExact, chislo1, [](double r) { return std::tan(r); }); break;
+  case 'k':
+    std::cout << std::endl
+              << msg::kCtg << chislo1 << msg::kRadiansIs << 1.0 / std::tan(chislo1) << std::endl;
+    break;
+  }
 }
 
 // Two numbers A and B, then + - * / or a (A to the power B). Entered with
@@ -59,7 +122,10 @@ int main() {
   const char choice = readKey(msg::kMainMenu);
   if (choice == '1' || choice == '\0') {
     const char choice11 = readKey(msg::kModeMenu);
-    if (choice11 == '2' || choice11 == '\1') twoNumbers(chislo1, chislo2, choice11 == '2');
+    if (choice11 == '1' || choice11 == '\0')
+      oneNumber(chislo1);
+    else if (choice11 == '2' || choice11 == '\1')
+      twoNumbers(chislo1, chislo2, choice11 == '2');
   }
   return 0;
 }

@@ -8,14 +8,35 @@ namespace msg {
 // Menus
 inline constexpr char kMainMenu[] = "калькулятор чисел (1) площадь и периметр фигур (2)";
 inline constexpr char kModeMenu[] = "одно число (1) два числа (2)";
+inline constexpr char kOneNumberMenu[] =
+    "квадрат (a) корень (b) синус (s) косинус (c) тангенс (t) котангенс (k)";
 inline constexpr char kTwoNumberMenu[] =
     "Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)";
 
 // Number calculator
+inline constexpr char kEnterNumber[] = "Введите число:";
 inline constexpr char kEnterNumbers[] = "Введите числа:";
 inline constexpr char kResult[] = "Результат:";
 inline constexpr char kDivisionByZero[] = "на 0 делить нельзя!";
 inline constexpr char kPrompt1[] = "1:";
 inline constexpr char kPrompt2[] = "2:";
+
+// Trigonometric results: "sin(45°) = ?2/2" and the like
+inline constexpr char kSin[] = "sin(";
+inline constexpr char kCos[] = "cos(";
+inline constexpr char kTg[] = "tg(";
+inline constexpr char kCtg[] = "ctg(";
+inline constexpr char kDegreesIs[] = "°) = ";
+inline constexpr char kRadiansIs[] = ") = ";
+inline constexpr char kUndefined[] = "°) - Не определён";
+inline constexpr char kAnotherSolution[] = "Другое решение:";
+inline constexpr char kRoot2Half[] = "?2/2";
+inline constexpr char kMinusRoot2Half[] = "-?2/2";
+inline constexpr char kRoot3Half[] = "?3/2";
+inline constexpr char kMinusRoot3Half[] = "-?3/2";
+inline constexpr char kRoot3[] = "?3";
+inline constexpr char kMinusRoot3[] = "-?3";
+inline constexpr char kOneOverRoot3[] = "1/?3";
+inline constexpr char kMinusOneOverRoot3[] = "-1/?3";
 
 } // namespace msg

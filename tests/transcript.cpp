@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <memory>
-#include <stdexcept>
 #include <spawn.h>
+#include <stdexcept>
 #include <sys/wait.h>
 #include <unistd.h>
 
