@@ -1,4 +1,5 @@
 // figcalc: one computation per run, picked from a small tree of menus.
+#include "figures.h"
 #include "messages.h"
 #include "number.h"
 
@@ -111,13 +112,60 @@ void twoNumbers(double &chislo1, double &chislo2, bool greet) {
   F3.print();
 }
 
+// Writes a figure's area, then its perimeter, each after the label its
+// operation writes; no line break follows the numbers.
+template <typename Figure> void report(const Figure &figure) {
+  std::cout << figure.area();
+  std::cout << figure.perimeter();
+}
+
+// A figure's dimensions, then its area and perimeter. The figure is built
+// once its dimensions are read; a failed read leaves the later ones unread and
+// the figure is built from what the variables hold.
+void figures(double &chislo1, double &chislo2, double &chislo3) {
+  const char choice4 = readKey(msg::kFigureMenu);
+  switch (choice4) {
+  case '1': {
+    std::cout << std::endl << msg::kEnterSides << std::endl << std::endl;
+    readNumber(msg::kPrompt1, chislo1);
+    readNumber(msg::kPrompt2, chislo2);
+    readNumber(msg::kPrompt3, chislo3);
+    const Triangle T(chislo1, chislo2, chislo3);
+    report(T);
+    break;
+  }
+  case '2': {
+    std::cout << std::endl << msg::kEnterRadius << std::endl;
+    readNumber(msg::kPromptRadius, chislo1);
+    const Сircle С(chislo1);
+    report(С);
+    break;
+  }
+  case '3': {
+    std::cout << std::endl << msg::kEnterSides << std::endl << std::endl;
+    readNumber(msg::kPrompt1, chislo1);
+    readNumber(msg::kPrompt2, chislo2);
+    const Rectangle R(chislo1, chislo2);
+    report(R);
+    break;
+  }
+  case '4': {
+    std::cout << std::endl << msg::kEnterSide << std::endl << std::endl;
+    readNumber(msg::kPrompt1, chislo1);
+    const Square S(chislo1);
+    report(S);
+    break;
+  }
+  }
+}
+
 } // namespace
 
 int main() {
   std::setlocale(LC_ALL, "Rus");
   // Shared by the dialogues; initialised so that a failed read never exposes
   // an indeterminate value.
-  double chislo1 = 0.0, chislo2 = 0.0;
+  double chislo1 = 0.0, chislo2 = 0.0, chislo3 = 0.0;
 
   const char choice = readKey(msg::kMainMenu);
   if (choice == '1' || choice == '\0') {
@@ -126,6 +174,8 @@ int main() {
       oneNumber(chislo1);
     else if (choice11 == '2' || choice11 == '\1')
       twoNumbers(chislo1, chislo2, choice11 == '2');
+  } else if (choice == '2') {
+    figures(chislo1, chislo2, chislo3);
   }
   return 0;
 }

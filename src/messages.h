@@ -12,6 +12,7 @@ inline constexpr char kOneNumberMenu[] =
     "квадрат (a) корень (b) синус (s) косинус (c) тангенс (t) котангенс (k)";
 inline constexpr char kTwoNumberMenu[] =
     "Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)";
+inline constexpr char kFigureMenu[] = "Треугольник(1) Круг (2) Прямоугольник (3) Квадрат (4) ";
 
 // Number calculator
 inline constexpr char kEnterNumber[] = "Введите число:";
@@ -20,6 +21,21 @@ inline constexpr char kResult[] = "Результат:";
 inline constexpr char kDivisionByZero[] = "на 0 делить нельзя!";
 inline constexpr char kPrompt1[] = "1:";
 inline constexpr char kPrompt2[] = "2:";
+inline constexpr char kPrompt3[] = "3:";
+inline constexpr char kPromptRadius[] = "R=";
+
+// Figures ("Перимерт" is spelt so in all four labels)
+inline constexpr char kEnterSides[] = "Введите длины сторон:";
+inline constexpr char kEnterSide[] = "Введите длину стороны:";
+inline constexpr char kEnterRadius[] = "Введите радиус:";
+inline constexpr char kTriangleArea[] = "Площадь Треугольника:";
+inline constexpr char kTrianglePerimeter[] = "Перимерт Треугольника:";
+inline constexpr char kCircleArea[] = "Площадь Круга:";
+inline constexpr char kCirclePerimeter[] = "Перимерт Круга:";
+inline constexpr char kRectangleArea[] = "Площадь Прямоугольника:";
+inline constexpr char kRectanglePerimeter[] = "Перимерт Прямоугольника:";
+inline constexpr char kSquareArea[] = "Площадь Квадрата:";
+inline constexpr char kSquarePerimeter[] = "Перимерт Квадрата:";
 
 // Trigonometric results: "sin(45°) = ?2/2" and the like
 inline constexpr char kSin[] = "sin(";

@@ -12,7 +12,6 @@ const std::string kByZero = "на 0 делить нельзя!\n";
 
 const Transcript kMenus[] = {
     {"EmptyInput", "", kMainMenu},
-    {"UnknownMainKey", "x\n", kMainMenu},
     {"UnknownModeKey", "1\n3\n", kMainMenu + kModeMenu},
     {"EndOfInputAtModeMenu", "1", kMainMenu + kModeMenu},
     {"KeysOnOneLine", "12\n6\n3\n/\n", kTwo + resultLine("2")},
@@ -22,7 +21,7 @@ const Transcript kMenus[] = {
      kMainMenu + kModeMenu + "\n1:2:" + kOps + resultLine("2")},
     {"BinaryJunk", "\xff\xfe\x80\0\1\2"s, kMainMenu},
 };
-INSTANTIATE_TEST_SUITE_P(Menus, TranscriptTest, testing::ValuesIn(kMenus), transcriptName);
+TRANSCRIPTS(Menus, kMenus);
 
 const Transcript kTwoNumbers[] = {
     {"Sum", "1 2 0.1 0.2 +", kTwo + resultLine("0.3")},
@@ -30,21 +29,17 @@ const Transcript kTwoNumbers[] = {
     {"Difference", "1 2 5 2 -", kTwo + resultLine("3")},
     {"Product", "1 2 5 2 *", kTwo + resultLine("10")},
     {"Quotient", "1 2 5 2 /", kTwo + resultLine("2.5")},
-    {"ZeroDividend", "1 2 0 5 /", kTwo + resultLine("0")},
     {"Power", "1 2 2 3 a", kTwo + resultLine("8")},
-    {"NegativePower", "1 2 2 -1 a", kTwo + resultLine("0.5")},
     {"PowerDomainError", "1 2 -8 0.5 a", kTwo + resultLine("-nan")},
     {"ExponentNotation", "1 2 1e5 1e5 *", kTwo + resultLine("1e+10")},
     {"Overflow", "1 2 1e308 10 *", kTwo + resultLine("inf")},
     {"ZeroDivisor", "1 2 7 0 /", kTwo + kByZero},
     {"NegativeZeroDivisor", "1 2 7 -0 /", kTwo + kByZero},
     {"UnknownOperation", "1 2 5 2 x", kTwo},
-    {"OperationKeyIsCaseSensitive", "1 2 5 2 A", kTwo},
     {"UnreadableNumber", "1 2 abc 2 +", kTwo},
     {"OutOfRangeNumber", "1 2 1e400 2 +", kTwo},
     {"TruncatedInput", "1 2 5", kTwo},
 };
-INSTANTIATE_TEST_SUITE_P(TwoNumbers, TranscriptTest, testing::ValuesIn(kTwoNumbers),
-                         transcriptName);
+TRANSCRIPTS(TwoNumbers, kTwoNumbers);
 
 } // namespace

@@ -27,7 +27,7 @@ const Transcript kOneNumber[] = {
     {"OperationKeyIsCaseSensitive", "1 1 45 S", kOne},
     {"UnreadableNumber", "1 1 abc s", kOne},
 };
-INSTANTIATE_TEST_SUITE_P(OneNumber, TranscriptTest, testing::ValuesIn(kOneNumber), transcriptName);
+TRANSCRIPTS(OneNumber, kOneNumber);
 
 const Transcript kTrigonometry[] = {
     {"Sin45", "1 1 45 s", exact("sin(45", "?2/2", "0.707107")},
@@ -52,7 +52,6 @@ const Transcript kTrigonometry[] = {
     {"CtgTakesRadians", "1 1 45 k", kOne + "\nctg(45) = 0.61737\n"},
     {"CtgOfZeroIsInfinite", "1 1 0 k", kOne + "\nctg(0) = inf\n"},
 };
-INSTANTIATE_TEST_SUITE_P(Trigonometry, TranscriptTest, testing::ValuesIn(kTrigonometry),
-                         transcriptName);
+TRANSCRIPTS(Trigonometry, kTrigonometry);
 
 } // namespace

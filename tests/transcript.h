@@ -16,9 +16,9 @@ inline void PrintTo(const Transcript &t, std::ostream *os) { *os << t.name; }
 
 class TranscriptTest : public testing::TestWithParam<Transcript> {};
 
-inline std::string transcriptName(const testing::TestParamInfo<Transcript> &info) {
-  return info.param.name;
-}
+#define TRANSCRIPTS(suite, table)                                                                  \
+  INSTANTIATE_TEST_SUITE_P(suite, TranscriptTest, testing::ValuesIn(table),                        \
+                           [](const auto &info) { return std::string(info.param.name); })
 
 // The menus most runs begin with, each with its line break.
 inline const std::string kMainMenu = "калькулятор чисел (1) площадь и периметр фигур (2)\n";

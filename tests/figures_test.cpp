@@ -1,0 +1,31 @@
+#include "figures.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+TEST(Figures, OperationsWriteTheirLabelAndReturnTheNumber) {
+  std::ostringstream out;
+  std::streambuf *saved = std::cout.rdbuf(out.rdbuf());
+  const Triangle triangle(3, 4, 5);
+  const Rectangle rectangle(2, 3);
+  const Square square(2);
+  const Сircle circle(1);
+  const double got[] = {triangle.area(),       triangle.perimeter(), rectangle.area(),
+                        rectangle.perimeter(), square.area(),        square.perimeter(),
+                        circle.area(),         circle.perimeter()};
+  std::cout.rdbuf(saved);
+
+  const double expected[] = {6, 12, 6, 10, 4, 8, 3.141592653589793, 6.283185307179586};
+  for (int i = 0; i < 8; ++i)
+    EXPECT_EQ(got[i], expected[i]) << i;
+  EXPECT_EQ(out.str(), "\nПлощадь Треугольника:\n\nПеримерт Треугольника:\n"
+                       "\nПлощадь Прямоугольника:\n\nПеримерт Прямоугольника:\n"
+                       "\nПлощадь Квадрата:\n\nПеримерт Квадрата:\n"
+                       "\nПлощадь Круга:\n\nПеримерт Круга:\n");
+}
+
+} // namespace
