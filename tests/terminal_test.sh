@@ -13,36 +13,40 @@ tmx() { tmux -L "$server" "$@"; }
 trap 'tmx kill-server 2>/dev/null || true; rm -f "$status"' EXIT
 
 # The screen: every line of the pane and its history, without tmux's own
-# line once the program has ended, and without trailing empty lines.
-screen() {
-  tmx capture-pane -p -S - | sed -e '/^Pane is dead/d' | sed -e ':a' -e '/^\n*$/{$d;N;ba' -e '}'
-}
+# line once the program has ended. ($(...) drops the empty lines at the end.)
+screen() { tmx capture-pane -p -S - | sed '/^Pane is dead/d'; }
 
-# Waits up to 10 seconds for the screen to be exactly $1.
+# Waits up to 10 seconds for the screen to be exactly $1, less the spaces a
+# terminal does not show at the end of a line.
 expect_screen() {
+  local want
+  want=$(printf '%s' "$1" | sed 's/ *$//')
   for _ in $(seq 100); do
-    [ "$(screen)" = "$1" ] && return 0
+    [ "$(screen)" = "$want" ] && return 0
     sleep 0.1
   done
-  echo "FAILED: $name: the screen should be:"; echo "$1"; echo "--- but is:"; tmx capture-pane -p -S -
+  echo "FAILED: $name: the screen should be:"; echo "$want"; echo "--- but is:"; tmx capture-pane -p -S -
   exit 1
 }
 
-# A run: the program starts in a fresh pane; then each pair of arguments is
-# the screen to wait for and the line to type once it is there; the last
-# argument is the final screen.
+# A run: the program starts in a fresh pane and writes $2; then each pair of
+# arguments is a line to type, once the screen shows everything so far, and
+# what the program writes after it. The terminal echoes what is typed.
 session() {
-  name=$1; shift
-  tmx kill-server 2>/dev/null || true
+  name=$1 shown=$2
+  shift 2
   : >"$status"
+  tmx kill-server 2>/dev/null || true
   tmx -f /dev/null new-session -d -x 100 -y 40 "'$program'; echo \$? >'$status'" \; \
     set-option remain-on-exit on
-  while [ $# -gt 1 ]; do
-    expect_screen "$1"
-    tmx send-keys -l "$2"; tmx send-keys Enter
+  while [ $# -gt 0 ]; do
+    expect_screen "$shown"
+    tmx send-keys -l "$1"
+    tmx send-keys Enter
+    shown+="$1"$'\n'"$2"
     shift 2
   done
-  expect_screen "$1"
+  expect_screen "$shown"
   for _ in $(seq 100); do
     [ -s "$status" ] && break
     sleep 0.1
@@ -51,89 +55,16 @@ session() {
   echo "ok: $name"
 }
 
-main='калькулятор чисел (1) площадь и периметр фигур (2)'
-mode='одно число (1) два числа (2)'
-ops='Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)'
-one='квадрат (a) корень (b) синус (s) косинус (c) тангенс (t) котангенс (k)'
-figs='Треугольник(1) Круг (2) Прямоугольник (3) Квадрат (4)'
-s1=$main; s2="$s1
-1
-$mode"
+main=$'калькулятор чисел (1) площадь и периметр фигур (2)\n'
+mode=$'одно число (1) два числа (2)\n'
 
-session division \
-  "$s1" 1 "$s2" 2 \
-  "$s2
-2
-Введите числа:
+session division "$main" 1 "$mode" 2 $'Введите числа:\n\n1:' 6 2: 3 \
+  $'Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)\n' \
+  / $'\nРезультат:2\n'
 
-1:" 6 \
-  "$s2
-2
-Введите числа:
+session sine "$main" 1 "$mode" 1 $'Введите число:\n\n1:' 45 \
+  $'квадрат (a) корень (b) синус (s) косинус (c) тангенс (t) котангенс (k)\n' \
+  s $'\nsin(45°) = ?2/2\nДругое решение:\nsin(45°) = 0.707107\n'
 
-1:6
-2:" 3 \
-  "$s2
-2
-Введите числа:
-
-1:6
-2:3
-$ops" / \
-  "$s2
-2
-Введите числа:
-
-1:6
-2:3
-$ops
-/
-
-Результат:2"
-
-session sine "$s1" 1 "$s2" 1 \
-  "$s2
-1
-Введите число:
-
-1:" 45 \
-  "$s2
-1
-Введите число:
-
-1:45
-$one" s \
-  "$s2
-1
-Введите число:
-
-1:45
-$one
-s
-
-sin(45°) = ?2/2
-Другое решение:
-sin(45°) = 0.707107"
-
-session circle "$s1" 2 "$s1
-2
-$figs" 2 \
-  "$s1
-2
-$figs
-2
-
-Введите радиус:
-R=" 1 \
-  "$s1
-2
-$figs
-2
-
-Введите радиус:
-R=1
-
-Площадь Круга:
-3.14159
-Перимерт Круга:
-6.28319"
+session circle "$main" 2 $'Треугольник(1) Круг (2) Прямоугольник (3) Квадрат (4) \n' \
+  2 $'\nВведите радиус:\nR=' 1 $'\nПлощадь Круга:\n3.14159\nПеримерт Круга:\n6.28319'
