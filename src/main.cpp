@@ -35,14 +35,21 @@ struct Exact {
 };
 
 const Exact kSinExact[] = {
-    {45, msg::kRoot2Half}, {60, msg::kRoot3Half}, {120, msg::kRoot3Half}, {135, msg::kRoot2Half}};
-const Exact kCosExact[] = {{30, msg::kRoot3Half},
-                           {45, msg::kRoot2Half},
-                           {135, msg::kMinusRoot2Half},
-                           {150, msg::kMinusRoot3Half}};
+    {45, msg::kRoot2Half},
+    {60, msg::kRoot3Half},
+    {120, msg::kRoot3Half},
+    {135, msg::kRoot2Half},
+};
+const Exact kCosExact[] = {
+    {30, msg::kRoot3Half},
+    {45, msg::kRoot2Half},
+    {135, msg::kMinusRoot2Half},
+    {150, msg::kMinusRoot3Half},
+};
 const Exact kTgExact[] = {
     {30, msg::kOneOverRoot3},       {60, msg::kRoot3}, {90, nullptr}, {120, msg::kMinusRoot3},
-    {150, msg::kMinusOneOverRoot3}, {270, nullptr}};
+    {150, msg::kMinusOneOverRoot3}, {270, nullptr},
+};
 
 constexpr double kRadiansPerDegree = 0.017453292519943295; // pi / 180
 
