@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <iostream>
 
 namespace {
@@ -126,6 +127,16 @@ template <typename Figure> void report(const Figure &figure) {
   std::cout << figure.perimeter();
 }
 
+// Writes a heading, then reads one side after each of the prompts "1:", "2:"
+// and "3:" in turn.
+void readSides(const char *heading, std::initializer_list<double *> sides) {
+  std::cout << std::endl << heading << std::endl << std::endl;
+  const char *const prompts[] = {msg::kPrompt1, msg::kPrompt2, msg::kPrompt3};
+  const char *const *prompt = prompts;
+  for (double *side : sides)
+    readNumber(*prompt++, *side);
+}
+
 // A figure's dimensions, then its area and perimeter. The figure is built
 // once its dimensions are read; a failed read leaves the later ones unread and
 // the figure is built from what the variables hold.
@@ -133,10 +144,7 @@ void figures(double &chislo1, double &chislo2, double &chislo3) {
   const char choice4 = readKey(msg::kFigureMenu);
   switch (choice4) {
   case '1': {
-    std::cout << std::endl << msg::kEnterSides << std::endl << std::endl;
-    readNumber(msg::kPrompt1, chislo1);
-    readNumber(msg::kPrompt2, chislo2);
-    readNumber(msg::kPrompt3, chislo3);
+    readSides(msg::kEnterSides, {&chislo1, &chislo2, &chislo3});
     const Triangle T(chislo1, chislo2, chislo3);
     report(T);
     break;
@@ -149,16 +157,13 @@ void figures(double &chislo1, double &chislo2, double &chislo3) {
     break;
   }
   case '3': {
-    std::cout << std::endl << msg::kEnterSides << std::endl << std::endl;
-    readNumber(msg::kPrompt1, chislo1);
-    readNumber(msg::kPrompt2, chislo2);
+    readSides(msg::kEnterSides, {&chislo1, &chislo2});
     const Rectangle R(chislo1, chislo2);
     report(R);
     break;
   }
   case '4': {
-    std::cout << std::endl << msg::kEnterSide << std::endl << std::endl;
-    readNumber(msg::kPrompt1, chislo1);
+    readSides(msg::kEnterSide, {&chislo1});
     const Square S(chislo1);
     report(S);
     break;
