@@ -11,24 +11,12 @@ namespace {
 // Set when the cases run against the Windows build under Wine: the path of figcalc.exe.
 const char *const kWineExe = std::getenv("FIGCALC_WINE_EXE");
 
-// Runs the program with `input` in a file as its standard input, so that the
-// end of input is a real end of file, and returns what it writes and its
-// exit status (-1 if it did not exit normally).
-std::pair<std::string, int> run(const std::string &input) {
-  char path[] = "/tmp/figcalc-input-XXXXXX";
-  const int fd = mkstemp(path);
-  EXPECT_EQ(write(fd, input.data(), input.size()), static_cast<ssize_t>(input.size()));
-  close(fd);
-  const std::string program =
-      kWineExe ? "wine '" + std::string(kWineExe) + "'" : "'" FIGCALC_BIN "'";
-  FILE *pipe = popen((program + " < " + path).c_str(), "r");
-  std::string output;
+std::string readAll(FILE *file) {
+  std::string text;
   char buf[4096];
-  for (size_t n; (n = fread(buf, 1, sizeof buf, pipe)) > 0;)
-    output.append(buf, n);
-  const int status = pclose(pipe);
-  unlink(path);
-  return {output, WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+  for (size_t n; (n = fread(buf, 1, sizeof buf, file)) > 0;)
+    text.append(buf, n);
+  return text;
 }
 
 // The Windows build writes Windows-1251 and ends its lines with CR LF; this
@@ -48,6 +36,35 @@ std::string fromWindows(const std::string &raw) {
   utf8.resize(utf8.size() - outLeft);
   return utf8;
 }
+
+} // namespace
+
+// Runs the program with `input` in a file as its standard input, so that the
+// end of input is a real end of file, and `redirect` (shell syntax) applied to
+// its standard output. Under Wine, standard error is decoded as the Windows
+// build writes it; standard output is left as written.
+Outcome runProgram(const std::string &input, const std::string &redirect) {
+  char in[] = "/tmp/figcalc-input-XXXXXX", err[] = "/tmp/figcalc-stderr-XXXXXX";
+  const int fd = mkstemp(in);
+  EXPECT_EQ(write(fd, input.data(), input.size()), static_cast<ssize_t>(input.size()));
+  close(fd);
+  close(mkstemp(err));
+  const std::string program =
+      kWineExe ? "wine '" + std::string(kWineExe) + "'" : "'" FIGCALC_BIN "'";
+  FILE *pipe = popen((program + " <" + in + " 2>" + err + " " + redirect).c_str(), "r");
+  Outcome run;
+  run.output = readAll(pipe);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  FILE *errors = std::fopen(err, "rb");
+  run.error = kWineExe ? fromWindows(readAll(errors)) : readAll(errors);
+  std::fclose(errors);
+  unlink(in);
+  unlink(err);
+  return run;
+}
+
+namespace {
 
 // Where the Windows build writes a value otherwise than the Linux one, for
 // the named case or, with no name, for every case. Its runtime writes a NaN
@@ -77,10 +94,11 @@ std::string expectedOnWindows(const Transcript &t) {
 } // namespace
 
 TEST_P(TranscriptTest, WritesExactlyAndExitsZero) {
-  const auto [output, status] = run(GetParam().input);
+  const Outcome run = runProgram(GetParam().input);
   if (kWineExe)
-    EXPECT_EQ(fromWindows(output), expectedOnWindows(GetParam()));
+    EXPECT_EQ(fromWindows(run.output), expectedOnWindows(GetParam()));
   else
-    EXPECT_EQ(output, GetParam().output);
-  EXPECT_EQ(status, 0);
+    EXPECT_EQ(run.output, GetParam().output);
+  EXPECT_EQ(run.error, "");
+  EXPECT_EQ(run.status, 0);
 }

@@ -12,6 +12,15 @@ struct Transcript {
   std::string output;
 };
 
+// What a run wrote to standard output and standard error, and its exit status
+// (-1 if it did not exit normally).
+struct Outcome {
+  std::string output;
+  std::string error;
+  int status;
+};
+Outcome runProgram(const std::string &input, const std::string &redirect = "");
+
 inline void PrintTo(const Transcript &t, std::ostream *os) { *os << t.name; }
 
 class TranscriptTest : public testing::TestWithParam<Transcript> {};
