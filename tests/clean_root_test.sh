@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The README's two commands on a machine that has nothing installed by hand: a
+# minimal Debian root (debootstrap --variant=minbase, from this machine's own
+# apt sources) with the repository cloned into it, used as root, twice:
+#   - with only g++, cmake and make added, `make run` divides 6 by 3;
+#   - with only git and make added, `make check` installs what it lacks and
+#     passes.
+# The pristine root is kept in /var/cache/figcalc and copied for each use, and
+# the packages fetched inside are kept beside it. Exits 77 with "skipped:
+# <reason>" where no such root can be built here.
+set -euo pipefail
+repo=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
+cache=/var/cache/figcalc
+skip() { echo "skipped: $*"; exit 77; }
+
+[ ! -e /etc/figcalc-clean-root ] || skip "already inside a clean root"
+[ "$(id -u)" = 0 ] || skip "needs root (debootstrap, chroot, mount)"
+command -v debootstrap >/dev/null || skip "debootstrap not found"
+
+# The Debian archive this machine installs from: the first source of the
+# release's own suite, and every Debian source for the root's sources.list.
+codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+sources() { # lines "URI SUITE COMPONENT" of apt's Debian sources
+  apt-cache policy | awk '
+    $1 ~ /^[0-9]+$/ && $2 ~ /:\/\// { uri = $2; split($3, sc, "/"); next }
+    /release / && /o=Debian,/ && uri != "" { print uri, sc[1], sc[2]; uri = "" }'
+}
+[ -n "$(sources)" ] || apt-get update >/dev/null 2>&1 || true
+mirror=$(sources | awk -v s="$codename" '$2 == s && $3 == "main" { print $1; exit }')
+[ -n "$codename" ] && [ -n "$mirror" ] || skip "no Debian source for '$codename' in apt's sources"
+
+started=$SECONDS
+say() { printf '[%4ds] %s\n' $((SECONDS - started)) "$*"; }
+
+pristine=$cache/$codename-minbase
+mkdir -p "$cache/archives"
+if [ ! -x "$pristine/bin/bash" ]; then
+  say "building the pristine root from $mirror ($codename)"
+  rm -rf --one-file-system "$pristine.new"
+  timeout 1200 debootstrap --variant=minbase "$codename" "$pristine.new" "$mirror" \
+    >"$cache/debootstrap.log" 2>&1 ||
+    skip "debootstrap failed (the package archive unreachable?): see $cache/debootstrap.log"
+  sources | awk '{ print "deb", $1, $2, $3 }' >"$pristine.new/etc/apt/sources.list"
+  touch "$pristine.new/etc/figcalc-clean-root"
+  mv "$pristine.new" "$pristine"
+else
+  say "using the pristine root in $pristine"
+fi
+
+root=
+# Ends every process still running in the root, then unmounts what was
+# mounted there; removes the root only when nothing is mounted in it.
+teardown() {
+  [ -n "$root" ] || return 0
+  for p in /proc/[0-9]*; do
+    [ "$(readlink "$p/root" 2>/dev/null)" = "$root" ] && kill -9 "${p#/proc/}" 2>/dev/null
+  done
+  sleep 0.2
+  for m in var/cache/apt/archives dev sys proc; do
+    mountpoint -q "$root/$m" && { umount -R "$root/$m" || umount -R -l "$root/$m"; }
+  done
+  if grep -q " $root/" /proc/mounts; then
+    echo "still mounted in $root; not removed"
+  else
+    rm -rf --one-file-system "$root"
+  fi
+  root=
+}
+trap teardown EXIT
+
+# A copy of the pristine root with the repository cloned into /root/figcalc and
+# what the tools inside need mounted.
+fresh_root() {
+  teardown
+  root=$(mktemp -d /var/tmp/figcalc-root.XXXXXX)
+  cp -a "$pristine/." "$root/"
+  git clone -q "$repo" "$root/root/figcalc"
+  mount -t proc proc "$root/proc" || skip "mounting /proc in the root refused"
+  mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys" || skip "mounting /sys refused"
+  mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev" || skip "mounting /dev refused"
+  mount --bind "$cache/archives" "$root/var/cache/apt/archives" || skip "bind mount refused"
+}
+
+# Runs $2 in the root as root, with a clean environment, for at most $1 seconds.
+inside() {
+  timeout -k 10 "$1" chroot "$root" env -i HOME=/root \
+    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin bash -euo pipefail -c "$2"
+}
+apt_install() { echo "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends $* >/dev/null"; }
+
+fresh_root
+say "run command: g++, cmake and make added; make run on the input '1 2 6 3 /'"
+inside 900 "$(apt_install g++ cmake make) && cd /root/figcalc && printf '1 2 6 3 /' | make run" \
+  >"$cache/run.log" 2>&1 || { tail -20 "$cache/run.log"; echo "FAILED: make run"; exit 1; }
+grep -qx 'Результат:2' "$cache/run.log" ||
+  { tail -20 "$cache/run.log"; echo "FAILED: no line 'Результат:2'"; exit 1; }
+say "ok: make run wrote 'Результат:2'"
+
+fresh_root
+say "test command: git and make added; make check"
+inside 3600 "$(apt_install git make) && cd /root/figcalc && make check" >"$cache/check.log" 2>&1 ||
+  { tail -40 "$cache/check.log"; echo "FAILED: make check"; exit 1; }
+grep -E 'tests passed|^deps: |^skipped: ' "$cache/check.log" | sed 's/^/    /'
+say "ok: make check passed"
