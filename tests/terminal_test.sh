@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# Runs figcalc at a real terminal (a tmux pane), types its input a step at a
-# time, and checks that every prompt is on the screen while the program waits
-# for the next input (nothing typed yet, so it cannot have gone further), and
-# that the final screen is exactly what a person sees.
+# Runs figcalc (the command in the arguments: the program, or `wine
+# figcalc.exe` for Wine's console) at a real terminal, a tmux pane in the
+# locale LANG names, types its input a step at a time, and checks that every
+# prompt is on the screen while the program waits for the next input (nothing
+# typed yet, so it cannot have gone further), and that the final screen is
+# exactly what a person sees.
 set -euo pipefail
-program=$1
+command=$(printf '%q ' "$@")
 command -v tmux >/dev/null || { echo "tmux not found: skipped"; exit 77; }
-export LANG=C.UTF-8
+export LANG=${LANG:-C.UTF-8}
+locale -a | grep -qix "$(echo "$LANG" | sed 's/utf-8/utf-\\?8/I')" ||
+  { echo "FAILED: the locale $LANG is not generated (make deps)"; exit 1; }
 server=figcalc-terminal-$$
 status=$(mktemp)
 tmx() { tmux -L "$server" "$@"; }
@@ -25,7 +29,7 @@ expect_screen() {
     [ "$(screen)" = "$want" ] && return 0
     sleep 0.1
   done
-  echo "FAILED: $name: the screen should be:"; echo "$want"; echo "--- but is:"; tmx capture-pane -p -S -
+  echo "FAILED: $name: the screen should be:"; echo "$want"; echo "--- but is:"; printf '%s\n' "$(screen)"
   exit 1
 }
 
@@ -37,7 +41,7 @@ session() {
   shift 2
   : >"$status"
   tmx kill-server 2>/dev/null || true
-  tmx -f /dev/null new-session -d -x 100 -y 40 "'$program'; echo \$? >'$status'" \; \
+  tmx -f /dev/null new-session -d -x 100 -y 40 "$command; echo \$? >'$status'" \; \
     set-option remain-on-exit on
   while [ $# -gt 0 ]; do
     expect_screen "$shown"
