@@ -14,7 +14,8 @@ fail() { echo "FAILED: $*"; exit 1; }
 
 tar -xzf "$dist/$linux.tar.gz"
 (cd "$linux" && find . -type f | sort) >files
-printf '%s\n' ./README.md ./bin/figcalc ./share/man/man1/figcalc.1 | cmp - files ||
+printf '%s\n' ./README.md ./README.ru.md ./bin/figcalc ./share/man/man1/figcalc.1 \
+  ./share/man/ru/man1/figcalc.1 | cmp - files ||
   fail "$linux.tar.gz should hold exactly the files above"
 file "$linux/bin/figcalc" | grep -q 'statically linked' || fail "figcalc is not static"
 printf '1 2 6 3 /' | env -i "$linux/bin/figcalc" >out

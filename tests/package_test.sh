@@ -15,9 +15,13 @@ check() { # $1: the installation's prefix
     '1:' 'Площадь Квадрата:' '4' 'Перимерт Квадрата:' >"$work/expected"
   printf 8 >>"$work/expected"
   cmp "$work/out" "$work/expected"
-  groff -man -Tutf8 -ww "$1/share/man/man1/figcalc.1" >"$work/page" 2>"$work/warnings"
-  [ ! -s "$work/warnings" ] || { cat "$work/warnings"; exit 1; }
-  grep -q 'Перимерт Квадрата:' "$work/page"
+  # The English page and the Russian one, each rendered without a warning.
+  for page in "man1/figcalc.1:EXIT STATUS" "ru/man1/figcalc.1:КОД ЗАВЕРШЕНИЯ"; do
+    groff -man -Tutf8 -ww -P-cbou "$1/share/man/${page%%:*}" >"$work/page" 2>"$work/warnings"
+    [ ! -s "$work/warnings" ] || { cat "$work/warnings"; exit 1; }
+    grep -qx ' *Результат:2' "$work/page"
+    grep -qx "${page#*:}" "$work/page" || { echo "no heading '${page#*:}' in ${page%%:*}"; exit 1; }
+  done
   echo "ok: $1"
 }
 
