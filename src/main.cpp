@@ -44,8 +44,8 @@ private:
   }
 };
 
-// Static, not local to main: a zero divisor ends the run through std::exit,
-// and the check at exit must still find it.
+// Static, not local to main: the check below runs at exit, after main has
+// returned or a zero divisor has called std::exit.
 CheckedOutput output(std::cout.rdbuf());
 
 // Run at every exit: the last flush, then the check of the C++ stream and the
