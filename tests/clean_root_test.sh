@@ -9,7 +9,7 @@
 # the packages fetched inside are kept beside it. Exits 77 with "skipped:
 # <reason>" where no such root can be built here.
 set -euo pipefail
-repo=$(git -C "$(dirname "$0")" rev-parse --show-toplevel)
+repo=$(cd "$(dirname "$0")/.." && pwd)
 cache=/var/cache/figcalc
 skip() { echo "skipped: $*"; exit 77; }
 
