@@ -88,18 +88,19 @@ inside() {
 }
 apt_install() { echo "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
   apt-get install -y -qq --no-install-recommends $* >/dev/null"; }
+# Shows the end of the log $1, then fails with the message $2.
+failed() { tail -40 "$1"; echo "FAILED: $2"; exit 1; }
 
 fresh_root
 say "run command: g++, cmake and make added; make run on the input '1 2 6 3 /'"
 inside 900 "$(apt_install g++ cmake make) && cd /root/figcalc && printf '1 2 6 3 /' | make run" \
-  >"$cache/run.log" 2>&1 || { tail -20 "$cache/run.log"; echo "FAILED: make run"; exit 1; }
-grep -qx 'Результат:2' "$cache/run.log" ||
-  { tail -20 "$cache/run.log"; echo "FAILED: no line 'Результат:2'"; exit 1; }
+  >"$cache/run.log" 2>&1 || failed "$cache/run.log" "make run"
+grep -qx 'Результат:2' "$cache/run.log" || failed "$cache/run.log" "no line 'Результат:2'"
 say "ok: make run wrote 'Результат:2'"
 
 fresh_root
 say "test command: git and make added; make check"
 inside 3600 "$(apt_install git make) && cd /root/figcalc && make check" >"$cache/check.log" 2>&1 ||
-  { tail -40 "$cache/check.log"; echo "FAILED: make check"; exit 1; }
+  failed "$cache/check.log" "make check"
 grep -E 'tests passed|^deps: |^skipped: ' "$cache/check.log" | sed 's/^/    /'
 say "ok: make check passed"

@@ -7,15 +7,12 @@ cd "$(dirname "$0")"
 mapfile -t packages < <(sed -e 's/#.*//' -e '/^ *$/d' debian-packages.txt)
 locale=ru_RU.UTF-8
 
+command -v dpkg-query >/dev/null ||
+  { echo "deps: dpkg not found: this is not Debian; install by hand: ${packages[*]}" >&2; exit 1; }
 missing=()
-if command -v dpkg-query >/dev/null; then
-  for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
-  done
-else
-  echo "deps: dpkg not found: this is not Debian; install by hand: ${packages[*]}" >&2
-  exit 1
-fi
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
 # `locale -a` spells it ru_RU.utf8.
 has_locale() { locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; }
 [ ${#missing[@]} -eq 0 ] && has_locale && exit 0
