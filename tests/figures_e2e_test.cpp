@@ -26,6 +26,9 @@ const Transcript kFigureRuns[] = {
     {"NegativeSides", "2 1 -1 -1 -1", kTriangle + report("Треугольника", "0.433013", "-3")},
     // The failed read stores 0 and the third side keeps its initial 0.
     {"UnreadableSide", "2 1 3 x 5", kTriangle + report("Треугольника", "-nan", "3")},
+    // The radius is never read: the circle is built from its initial 0.
+    {"EndOfInputAfterCircle", "2 2",
+     kFigures + "\nВведите радиус:\nR=" + report("Круга", "0", "0")},
     {"UnknownFigure", "2 5 1", kFigures},
     {"EndOfInputAtFigureMenu", "2", kFigures},
 };

@@ -32,6 +32,7 @@ TRANSCRIPTS(OneNumber, kOneNumber);
 const Transcript kTrigonometry[] = {
     {"Sin45", "1 1 45 s", exact("sin(45", "?2/2", "0.707107")},
     {"Sin45TypedAsDecimal", "1 1 45.0 s", exact("sin(45", "?2/2", "0.707107")},
+    {"Sin60", "1 1 60 s", exact("sin(60", "?3/2", "0.866025")},
     {"Sin120", "1 1 120 s", exact("sin(120", "?3/2", "0.866025")},
     {"Sin150HasNoExactLine", "1 1 150 s", numeric("sin(150", "0.5")},
     {"Sin180IsTinyNotZero", "1 1 180 s", numeric("sin(180", "1.22465e-16")},
