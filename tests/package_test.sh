@@ -17,7 +17,7 @@ check() { # $1: the installation's prefix
   cmp "$work/out" "$work/expected"
   # The English page and the Russian one, each rendered without a warning.
   for page in "man1/figcalc.1:EXIT STATUS" "ru/man1/figcalc.1:КОД ЗАВЕРШЕНИЯ"; do
-    groff -man -Tutf8 -ww -P-cbou "$1/share/man/${page%%:*}" >"$work/page" 2>"$work/warnings"
+    zcat "$1/share/man/${page%%:*}.gz" | groff -man -Tutf8 -ww -P-cbou >"$work/page" 2>"$work/warnings"
     [ ! -s "$work/warnings" ] || { cat "$work/warnings"; exit 1; }
     grep -qx ' *Результат:2' "$work/page"
     grep -qx "${page#*:}" "$work/page" || { echo "no heading '${page#*:}' in ${page%%:*}"; exit 1; }
