@@ -3,14 +3,16 @@
 //
 //   figcalc_bench RUNS BUILD FIGCALC MINIMAL [BUILD FIGCALC MINIMAL ...]
 //
-// Each round runs every program once on each script, in turn, so that both
-// see the same machine; it reports the median wall time of a run and the
+// Each round runs every program once on each script, in a shuffled order, so
+// that all see the same machine; it reports the median wall time of a run and the
 // largest peak resident set size, and their ratios figcalc / minimal.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <numeric>
+#include <random>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -76,10 +78,17 @@ int main(int argc, char **argv) {
   const int runs = std::atoi(argv[1]);
   const int builds = (argc - 2) / 3;
   std::vector<Measure> measures(2 * builds);
+  // The programs run in a new order for each script of each round (the same
+  // order every time the benchmark runs), so that none gains from its place.
+  std::vector<int> order(2 * builds);
+  std::iota(order.begin(), order.end(), 0);
+  std::mt19937 shuffler(1);
   for (int round = 0; round < runs; ++round)
-    for (const char *script : kScripts)
-      for (int i = 0; i < 2 * builds; ++i)
+    for (const char *script : kScripts) {
+      std::shuffle(order.begin(), order.end(), shuffler);
+      for (const int i : order)
         runOnce(argv[2 + 3 * (i / 2) + 1 + i % 2], script, measures[i]);
+    }
 
   std::printf("%d rounds of %zu scripted runs each\n\n", runs, std::size(kScripts));
   std::printf("%-10s %-8s %14s %14s\n", "build", "program", "median time", "peak memory");

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds figcalc and the minimal yardstick twice (dynamically and statically
-# linked, Release) and measures their scripted runs side by side.
+# Builds figcalc and the minimal yardstick twice (dynamically linked, and as
+# static PIEs; Release, hardened as the downloads are) and measures their
+# scripted runs side by side. Each binary is timed as a fresh copy, not as the
+# file the linker has just written, which can start measurably slower.
 # RUNS sets the number of rounds (default 300).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,6 +15,12 @@ for kind in dynamic static; do
 done
 echo "$(uname -m), $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 echo "$(${CXX:-c++} --version | head -1)"
+copies=$(mktemp -d)
+trap 'rm -rf "$copies"' EXIT
+for kind in dynamic static; do
+  cp "build/bench-$kind/figcalc" "$copies/figcalc-$kind"
+  cp "build/bench-$kind/bench/minimal" "$copies/minimal-$kind"
+done
 build/bench-dynamic/bench/figcalc_bench "${RUNS:-300}" \
-  dynamic build/bench-dynamic/figcalc build/bench-dynamic/bench/minimal \
-  static build/bench-static/figcalc build/bench-static/bench/minimal
+  dynamic "$copies/figcalc-dynamic" "$copies/minimal-dynamic" \
+  static "$copies/figcalc-static" "$copies/minimal-static"
