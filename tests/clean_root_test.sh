@@ -14,6 +14,7 @@ cache=/var/cache/figcalc
 skip() { echo "skipped: $*"; exit 77; }
 
 [ ! -e /etc/figcalc-clean-root ] || skip "already inside a clean root"
+[ -e "$repo/.git" ] || skip "not a git checkout (the root gets a clone of it)"
 [ "$(id -u)" = 0 ] || skip "needs root (debootstrap, chroot, mount)"
 command -v debootstrap >/dev/null || skip "debootstrap not found"
 

@@ -20,6 +20,9 @@ holds() {
     fail "$dir should hold exactly: $*"
 }
 
+(cd "$dist" && sha256sum --quiet -c SHA256SUMS &&
+  [ "$(LC_ALL=C ls | grep -vx SHA256SUMS)" = "$(sed 's/^[0-9a-f]*  //' SHA256SUMS)" ]) ||
+  fail "SHA256SUMS should hold the sum of every download"
 tar -xzf "$dist/$linux.tar.gz"
 holds "$linux" ./LICENSE ./README.md ./README.ru.md ./bin/figcalc \
   ./share/doc/figcalc/changelog.gz ./share/doc/figcalc/copyright \
