@@ -8,3 +8,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # A self-contained figcalc.exe: the C++ and GCC runtimes linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# The version resource and the manifest (Debian: binutils-mingw-w64-x86-64).
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)

@@ -7,7 +7,7 @@
 # the unpacked figcalc.exe after this.)
 set -euo pipefail
 dist=$1 version=$2 unpacked=$3 license=$(cd "$(dirname "$0")/.." && pwd)/LICENSE
-linux=figcalc-$version-linux-x86_64 windows=figcalc-$version-win64 deb=figcalc_${version}_amd64
+windows=figcalc-$version-win64 deb=figcalc_${version}_amd64
 rm -rf "$unpacked"
 mkdir -p "$unpacked"
 cd "$unpacked"
@@ -23,18 +23,24 @@ holds() {
 (cd "$dist" && sha256sum --quiet -c SHA256SUMS &&
   [ "$(LC_ALL=C ls | grep -vx SHA256SUMS)" = "$(sed 's/^[0-9a-f]*  //' SHA256SUMS)" ]) ||
   fail "SHA256SUMS should hold the sum of every download"
-tar -xzf "$dist/$linux.tar.gz"
-holds "$linux" ./LICENSE ./README.md ./README.ru.md ./bin/figcalc \
-  ./share/doc/figcalc/changelog.gz ./share/doc/figcalc/copyright \
-  ./share/man/man1/figcalc.1.gz ./share/man/ru/man1/figcalc.1.gz
-printf '1 2 6 3 /' | env -i "$linux/bin/figcalc" >out
-printf '%s\n' 'калькулятор чисел (1) площадь и периметр фигур (2)' 'одно число (1) два числа (2)' \
-  'Введите числа:' '' '1:2:Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)' \
-  '' 'Результат:2' | cmp - out || fail "the division from the tarball"
-echo "ok: $linux.tar.gz"
+# The Linux tarballs, x86-64 and 64-bit ARM (run under qemu-aarch64).
+for arch in x86_64 aarch64; do
+  linux=figcalc-$version-linux-$arch
+  tar -xzf "$dist/$linux.tar.gz"
+  holds "$linux" ./LICENSE ./README.md ./README.ru.md ./bin/figcalc \
+    ./share/doc/figcalc/changelog.gz ./share/doc/figcalc/copyright \
+    ./share/man/man1/figcalc.1.gz ./share/man/ru/man1/figcalc.1.gz
+  run=()
+  [ "$arch" = x86_64 ] || run=("$(command -v "qemu-$arch")")
+  printf '1 2 6 3 /' | env -i "${run[@]}" "$linux/bin/figcalc" >out
+  printf '%s\n' 'калькулятор чисел (1) площадь и периметр фигур (2)' 'одно число (1) два числа (2)' \
+    'Введите числа:' '' '1:2:Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)' \
+    '' 'Результат:2' | cmp - out || fail "the division from $linux.tar.gz"
+  echo "ok: $linux.tar.gz"
+done
 
 cmake -E tar xf "$dist/$windows.zip"
-holds "$windows" ./LICENSE.txt ./README.txt ./figcalc.exe
+holds "$windows" ./LICENSE.txt ./README.txt ./figcalc.cmd ./figcalc.exe
 head -c 2 "$windows/README.txt" | od -An -tx1 | grep -q 'ff fe' || fail "README.txt has no UTF-16 mark"
 iconv -f UTF-16 -t UTF-8 "$windows/README.txt" >readme || fail "README.txt is not UTF-16"
 grep -q $'^Как запустить\r$' readme || fail "README.txt lacks its Russian text and CR LF"
@@ -49,7 +55,12 @@ echo "ok: lintian $deb.deb"
 # Each check: a command on the unpacked downloads, and a pattern (grep -E)
 # that must be in its output.
 elf() { LC_ALL=C readelf -W "$@"; }
-deb_bin=$deb/usr/bin/figcalc tar_bin=$linux/bin/figcalc exe=$windows/figcalc.exe
+deb_bin=$deb/usr/bin/figcalc exe=$windows/figcalc.exe
+tar_bin=figcalc-$version-linux-x86_64/bin/figcalc arm_bin=figcalc-$version-linux-aarch64/bin/figcalc
+# figcalc.exe's resources, its version resource and manifest, as text.
+resources() {
+  x86_64-w64-mingw32-windres -i "$exe" -O rc | perl -CS -pe 's/\\x([0-9a-f]{4})/chr(hex $1)/ge'
+}
 while IFS='#' read -r what command pattern; do
   what=${what%"${what##*[! ]}"} pattern=${pattern# }
   out=$(eval "$command" 2>&1 || true)
@@ -57,7 +68,7 @@ while IFS='#' read -r what command pattern; do
   echo "ok: $what"
 done <<EOT
 license in the package         # cat $deb/usr/share/doc/figcalc/copyright # ^License: Expat$
-license in the tarball         # cmp $license $linux/LICENSE && echo same # ^same$
+license in the tarballs        # cmp $license ${tar_bin%bin/*}LICENSE && cmp $license ${arm_bin%bin/*}LICENSE && echo same # ^same$
 license in the zip, CR LF      # sed 's/\$/\r/' $license | cmp - $windows/LICENSE.txt && echo same # ^same$
 package: position-independent  # elf -h $deb_bin # Type: +DYN
 package: stack protector       # elf --dyn-syms $deb_bin # __stack_chk_fail
@@ -68,7 +79,18 @@ package: no .comment section   # elf -p .comment $deb_bin # does not exist
 tarball: static PIE            # elf -h -l $tar_bin | grep -cE 'Type: +DYN|INTERP' # ^1$
 tarball: read-only relocations # elf -l $tar_bin # GNU_RELRO
 tarball: immediate binding     # elf -d $tar_bin # FLAGS.*BIND_NOW
+ARM tarball: static PIE        # elf -h -l $arm_bin | grep -cE 'Type: +DYN|INTERP' # ^1$
+ARM tarball: read-only relocations # elf -l $arm_bin # GNU_RELRO
+ARM tarball: immediate binding # elf -d $arm_bin # FLAGS.*BIND_NOW
 exe: ASLR                      # x86_64-w64-mingw32-objdump -p $exe # DYNAMIC_BASE
 exe: high-entropy ASLR         # x86_64-w64-mingw32-objdump -p $exe # HIGH_ENTROPY_VA
 exe: DEP                       # x86_64-w64-mingw32-objdump -p $exe # NX_COMPAT
+exe: version                   # resources # VALUE "FileVersion", "$version"
+exe: description in Russian    # resources # VALUE "FileDescription", L"figcalc: калькулятор чисел
+exe: copyright and license     # resources # VALUE "LegalCopyright", "Copyright \\(c\\) 2026 the figcalc developers\\. MIT License"
+exe: original file name        # resources # VALUE "OriginalFilename", "figcalc.exe"
+exe: manifest, as invoker      # resources # level=""asInvoker""
+exe: manifest, Windows 10 and 11 # resources # supportedOS Id=""\\{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a\\}""
+exe: no code page setting      # resources | grep -c activeCodePage # ^0$
+start file with CR LF          # grep -c $'[^\\r]$' $windows/figcalc.cmd # ^0$
 EOT

@@ -3,7 +3,8 @@
 # in two folders (the second path longer), at least a second apart, with
 # another time zone, umask and locale, the second time from the unpacked
 # source archive, without git. Every file of the second build must have the
-# first's SHA-256 (the source archive is made in a git checkout only). Exits
+# first's SHA-256 (the source archive is made in a git checkout only, and
+# SHA256SUMS lists what was made). Exits
 # 77 with "skipped: <reason>" outside a git checkout.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -31,8 +32,8 @@ source=$(cd "$first/build/dist" && ls | grep -xE 'figcalc-[0-9.]+\.tar\.gz') ||
 tar -xzf "$first/build/dist/$source" -C "$second" --strip-components=1
 dist "$second" 077 TZ=Asia/Vladivostok LC_ALL=ru_RU.UTF-8
 
-# The files the second build made, with their sums, against the first's.
-(cd "$second/build/dist" && sha256sum -- *) >"$work/sums"
+# The downloads the second build made, with their sums, against the first's.
+(cd "$second/build/dist" && sha256sum -- $(ls | grep -vx SHA256SUMS)) >"$work/sums"
 cd "$first/build/dist"
 differ=$(sha256sum -c "$work/sums" 2>/dev/null | grep -v ': OK$' | sed 's/: .*//') || true
 if [ -n "$differ" ]; then

@@ -5,6 +5,11 @@
 # prompt is on the screen while the program waits for the next input (nothing
 # typed yet, so it cannot have gone further), and that the final screen is
 # exactly what a person sees.
+#
+# With FIGCALC_PAUSE set, the command is a start file that waits for a key
+# once the program has ended, writing FIGCALC_PAUSE: only the division runs,
+# and its result must stay on the screen with that text after it until a key
+# is pressed.
 set -euo pipefail
 command=$(printf '%q ' "$@")
 command -v tmux >/dev/null || { echo "tmux not found: skipped"; exit 77; }
@@ -43,12 +48,20 @@ session() {
   tmx kill-server 2>/dev/null || true
   tmx -f /dev/null new-session -d -x 100 -y 40 "$command; echo \$? >'$status'" \; \
     set-option remain-on-exit on
+  [ -z "${FIGCALC_PAUSE:-}" ] || set -- "$@" "" ""
   while [ $# -gt 0 ]; do
     expect_screen "$shown"
+    if [ $# -eq 2 ] && [ -n "${FIGCALC_PAUSE:-}" ]; then
+      sleep 1 # and the screen stays so until the key
+      expect_screen "$shown"
+    fi
+    [ ! -s "$status" ] || { echo "FAILED: $name: ended while waiting for '$1'"; exit 1; }
     tmx send-keys -l "$1"
     tmx send-keys Enter
     shown+="$1"$'\n'"$2"
     shift 2
+    # The start file's wait for a key after the program's last output.
+    [ $# -ne 2 ] || [ -z "${FIGCALC_PAUSE:-}" ] || shown+=$FIGCALC_PAUSE
   done
   expect_screen "$shown"
   for _ in $(seq 100); do
@@ -65,6 +78,7 @@ mode=$'одно число (1) два числа (2)\n'
 session division "$main" 1 "$mode" 2 $'Введите числа:\n\n1:' 6 2: 3 \
   $'Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)\n' \
   / $'\nРезультат:2\n'
+[ -z "${FIGCALC_PAUSE:-}" ] || exit 0
 
 session sine "$main" 1 "$mode" 1 $'Введите число:\n\n1:' 45 \
   $'квадрат (a) корень (b) синус (s) косинус (c) тангенс (t) котангенс (k)\n' \

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the downloads in build/dist from the builds in build/ (make dist):
-# the Debian package, the Linux tarball and the Windows zip with CPack; in a
+# the Debian package, the Linux tarballs (x86-64 and 64-bit ARM) and the
+# Windows zip with CPack; in a
 # git checkout also the source archive, the committed tree as `git archive`
 # gives it (with the commit's date in tools/source-date-epoch); and SHA256SUMS
 # for all of them. Every time stamp is SOURCE_DATE_EPOCH, and the same commit
@@ -18,7 +19,7 @@ version=$(sed -n 's/^project(figcalc VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 dist=$PWD/build/dist
 rm -rf "$dist"
 mkdir -p "$dist"
-for build in default:DEB static:TGZ windows:ZIP; do
+for build in default:DEB static:TGZ aarch64:TGZ windows:ZIP; do
   (cd "build/${build%:*}" && "${as_root[@]}" cpack -G "${build#*:}" -B "$dist" >/dev/null)
 done
 rm -rf "$dist/_CPack_Packages"
