@@ -85,6 +85,8 @@ ARM tarball: immediate binding # elf -d $arm_bin # FLAGS.*BIND_NOW
 exe: ASLR                      # x86_64-w64-mingw32-objdump -p $exe # DYNAMIC_BASE
 exe: high-entropy ASLR         # x86_64-w64-mingw32-objdump -p $exe # HIGH_ENTROPY_VA
 exe: DEP                       # x86_64-w64-mingw32-objdump -p $exe # NX_COMPAT
+exe: no time stamp             # TZ=UTC x86_64-w64-mingw32-objdump -p $exe # Time/Date.*Jan  1 00:00:00 1970
+exe: stripped                  # x86_64-w64-mingw32-objdump -t $exe # no symbols
 exe: version                   # resources # VALUE "FileVersion", "$version"
 exe: description in Russian    # resources # VALUE "FileDescription", L"figcalc: калькулятор чисел
 exe: copyright and license     # resources # VALUE "LegalCopyright", "Copyright \\(c\\) 2026 the figcalc developers\\. MIT License"
