@@ -1,11 +1,8 @@
 #!/usr/bin/env bash
-# The downloads are reproducible: `make dist` twice from the committed HEAD,
-# in two folders (the second path longer), at least a second apart, with
-# another time zone, umask and locale, the second time from the unpacked
-# source archive, without git. Every file of the second build must have the
-# first's SHA-256 (the source archive is made in a git checkout only, and
-# SHA256SUMS lists what was made). Exits
-# 77 with "skipped: <reason>" outside a git checkout.
+# The downloads are reproducible: `make dist` from a clone of HEAD, then, a
+# second later, from its source archive unpacked in a longer path (no git),
+# with another time zone, umask and locale; every download of the second build
+# must have the first's SHA-256. Skipped (exit 77) outside a git checkout.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 [ "$(git -C "$repo" rev-parse --show-toplevel 2>/dev/null)" = "$repo" ] ||
