@@ -8,8 +8,8 @@
 #
 # With FIGCALC_PAUSE set, the command is a start file that waits for a key
 # once the program has ended, writing FIGCALC_PAUSE: only the division runs,
-# and its result must stay on the screen with that text after it until a key
-# is pressed.
+# and its result must stay on the screen with that text after it, for a second
+# and until a key is pressed.
 set -euo pipefail
 command=$(printf '%q ' "$@")
 command -v tmux >/dev/null || { echo "tmux not found: skipped"; exit 77; }
@@ -39,8 +39,9 @@ expect_screen() {
 }
 
 # A run: the program starts in a fresh pane and writes $2; then each pair of
-# arguments is a line to type, once the screen shows everything so far, and
-# what the program writes after it. The terminal echoes what is typed.
+# arguments is a line to type, once the screen shows everything so far (with
+# $hold set, for a second before the last line) and the program still runs,
+# and what the program writes after it. The terminal echoes what is typed.
 session() {
   name=$1 shown=$2
   shift 2
@@ -48,11 +49,10 @@ session() {
   tmx kill-server 2>/dev/null || true
   tmx -f /dev/null new-session -d -x 100 -y 40 "$command; echo \$? >'$status'" \; \
     set-option remain-on-exit on
-  [ -z "${FIGCALC_PAUSE:-}" ] || set -- "$@" "" ""
   while [ $# -gt 0 ]; do
     expect_screen "$shown"
-    if [ $# -eq 2 ] && [ -n "${FIGCALC_PAUSE:-}" ]; then
-      sleep 1 # and the screen stays so until the key
+    if [ $# -eq 2 ] && [ -n "${hold:-}" ]; then
+      sleep 1
       expect_screen "$shown"
     fi
     [ ! -s "$status" ] || { echo "FAILED: $name: ended while waiting for '$1'"; exit 1; }
@@ -60,8 +60,6 @@ session() {
     tmx send-keys Enter
     shown+="$1"$'\n'"$2"
     shift 2
-    # The start file's wait for a key after the program's last output.
-    [ $# -ne 2 ] || [ -z "${FIGCALC_PAUSE:-}" ] || shown+=$FIGCALC_PAUSE
   done
   expect_screen "$shown"
   for _ in $(seq 100); do
@@ -75,10 +73,14 @@ session() {
 main=$'калькулятор чисел (1) площадь и периметр фигур (2)\n'
 mode=$'одно число (1) два числа (2)\n'
 
-session division "$main" 1 "$mode" 2 $'Введите числа:\n\n1:' 6 2: 3 \
-  $'Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)\n' \
-  / $'\nРезультат:2\n'
-[ -z "${FIGCALC_PAUSE:-}" ] || exit 0
+division=(1 "$mode" 2 $'Введите числа:\n\n1:' 6 2: 3
+  $'Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)\n' /)
+if [ -n "${FIGCALC_PAUSE:-}" ]; then
+  # The start file's wait after the result; Enter is the key.
+  hold=1 session division "$main" "${division[@]}" $'\nРезультат:2\n'"$FIGCALC_PAUSE" "" ""
+  exit 0
+fi
+session division "$main" "${division[@]}" $'\nРезультат:2\n'
 
 session sine "$main" 1 "$mode" 1 $'Введите число:\n\n1:' 45 \
   $'квадрат (a) корень (b) синус (s) косинус (c) тангенс (t) котангенс (k)\n' \

@@ -11,6 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 locale=ru_RU.UTF-8
 if [ "${1:-}" = build ]; then
+  locale=
   command -v "${CXX:-c++}" >/dev/null && command -v cmake >/dev/null && exit 0
   mapfile -t packages < <(sed -n 's/^\([^ #]*\) *# *build$/\1/p' debian-packages.txt)
   need="a C++17 compiler and CMake 3.25 or newer (Debian: ${packages[*]})"
@@ -25,9 +26,9 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
 done
-# `locale -a` spells it ru_RU.utf8.
-has_locale() { [ "${1:-}" = build ] || locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; }
-[ ${#missing[@]} -eq 0 ] && has_locale "$@" && exit 0
+# `locale -a` spells it ru_RU.utf8; building needs no locale.
+has_locale() { [ -z "$locale" ] || locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; }
+[ ${#missing[@]} -eq 0 ] && has_locale && exit 0
 
 if [ "$(id -u)" = 0 ]; then
   as_root=()
@@ -44,7 +45,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
 fi
-if ! has_locale "$@"; then
+if ! has_locale; then
   echo "deps: generating the $locale locale"
   "${as_root[@]}" localedef -i ru_RU -f UTF-8 "$locale"
 fi
