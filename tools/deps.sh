@@ -1,32 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing of the Debian packages in tools/debian-packages.txt.
-#   deps.sh        every package, and the Russian locale the Windows console
-#                  test runs in (`make check`);
-#   deps.sh build  only what building figcalc needs (those tagged "build"),
-#                  and nothing when a C++ compiler and CMake are already there
-#                  (`make build` and `make run`).
+# Installs what is missing of the Debian packages that the make targets named
+# as arguments need (tools/debian-packages.txt), and for distcheck the Russian
+# locale that the Windows console tests run in. For `build` alone it installs
+# nothing where a C++ compiler and CMake are already there, Debian or not.
 # As root it uses apt-get directly; otherwise it goes through sudo. Where it
 # cannot install, it says in one line what to install, and fails.
 set -euo pipefail
 cd "$(dirname "$0")"
-locale=ru_RU.UTF-8
-if [ "${1:-}" = build ]; then
-  locale=
-  command -v "${CXX:-c++}" >/dev/null && command -v cmake >/dev/null && exit 0
-  mapfile -t packages < <(sed -n 's/^\([^ #]*\) *# *build$/\1/p' debian-packages.txt)
-  need="a C++17 compiler and CMake 3.25 or newer (Debian: ${packages[*]})"
-else
-  mapfile -t packages < <(sed -e 's/#.*//' -e 's/ *$//' -e '/^$/d' debian-packages.txt)
-  need="${packages[*]} (and the $locale locale)"
-fi
+[ "$*" = build ] && command -v "${CXX:-c++}" >/dev/null && command -v cmake >/dev/null && exit 0
+mapfile -t packages < <(awk -v want=" $* " '!/^#/ && NF {
+  for (i = 2; i <= NF; i++) if (index(want, " " $i " ")) { print $1; next } }' debian-packages.txt)
+locale=
+[[ " $* " != *" distcheck "* ]] || locale=ru_RU.UTF-8
+need="${packages[*]}${locale:+ and the $locale locale}"
+[ "$*" != build ] || need="a C++17 compiler and CMake 3.25 or newer (Debian: $need)"
 
-command -v dpkg-query >/dev/null && command -v apt-get >/dev/null ||
-  { echo "deps: not a Debian system: install $need" >&2; exit 1; }
+if ! command -v dpkg-query >/dev/null || ! command -v apt-get >/dev/null; then
+  echo "deps: not a Debian system: install $need" >&2
+  exit 1
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
 done
-# `locale -a` spells it ru_RU.utf8; building needs no locale.
+# `locale -a` spells it ru_RU.utf8.
 has_locale() { [ -z "$locale" ] || locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; }
 [ ${#missing[@]} -eq 0 ] && has_locale && exit 0
 

@@ -1,29 +1,40 @@
 #!/usr/bin/env bash
-# Makes the downloads in build/dist from the builds in build/ (make dist):
-# the Debian package, the Linux tarballs (x86-64 and 64-bit ARM) and the
-# Windows zip with CPack; in a
-# git checkout also the source archive, the committed tree as `git archive`
-# gives it (with the commit's date in tools/source-date-epoch); and SHA256SUMS
-# for all of them. Every time stamp is SOURCE_DATE_EPOCH, and the same commit
-# gives the same files whatever the umask, time zone, locale or user: the zip
-# stores local times, and CPack's archives the owner of the files (so a user
-# other than root packs under fakeroot).
+# Makes the downloads in build/dist (make dist): a CPack package preset's
+# workflow for each build (CMakePresets.json); in a git checkout also the
+# source archive, the committed tree as `git archive` gives it; and SHA256SUMS.
+#
+# The same commit gives the same files whatever the umask, time zone, locale
+# or user: every time stamp is SOURCE_DATE_EPOCH, the last commit's date (or,
+# in the source archive, the one `git archive` wrote into source-date-epoch);
+# the zip stores local times, and CPack's archives the owner of the files (so
+# a user other than root packs under fakeroot).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 umask 022
 export TZ=UTC LC_ALL=C
+# The top of a git checkout (as against a folder inside another one, or none).
+checkout=no
+prefix=$(git rev-parse --show-prefix 2>/dev/null) && [ -z "$prefix" ] && checkout=yes
+if [ "$checkout" = yes ]; then
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+  git diff --quiet HEAD -- || echo "dist: uncommitted changes: the downloads are not the last commit's"
+else
+  SOURCE_DATE_EPOCH=$(grep -x '[0-9][0-9]*' tools/source-date-epoch) ||
+    { echo "dist: neither a git checkout nor a source archive: no date to stamp" >&2; exit 1; }
+fi
+export SOURCE_DATE_EPOCH
 as_root=()
 [ "$(id -u)" = 0 ] || as_root=(fakeroot)
-: "${SOURCE_DATE_EPOCH:?is not set: run make dist}"
-version=$(sed -n 's/^project(figcalc VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 dist=$PWD/build/dist
 rm -rf "$dist"
-mkdir -p "$dist"
-for build in default:DEB static:TGZ aarch64:TGZ windows:ZIP; do
-  (cd "build/${build%:*}" && "${as_root[@]}" cpack -G "${build#*:}" -B "$dist" >/dev/null)
+mkdir -p build
+for preset in $(cmake --list-presets=package | sed -n 's/^ *"\([^"]*\)".*/\1/p'); do
+  "${as_root[@]}" cmake --workflow --preset "$preset" >"build/$preset.log" ||
+    { tail -20 "build/$preset.log"; exit 1; }
 done
 rm -rf "$dist/_CPack_Packages"
-if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$PWD" ]; then
+if [ "$checkout" = yes ]; then
+  version=$(sed -n 's/^project(figcalc VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
   git archive --prefix="figcalc-$version/" HEAD | gzip -9n >"$dist/figcalc-$version.tar.gz"
 else
   echo "dist: not a git checkout: no source archive"
