@@ -1,26 +1,23 @@
 #!/usr/bin/env bash
 # The README's two commands on a machine that has nothing installed by hand: a
 # minimal Debian root (debootstrap --variant=minbase, from this machine's own
-# apt sources) with the repository cloned into it and only git and make added,
-# as a newcomer's clone is, used as root, twice:
+# apt sources) with a clone of the committed HEAD in it and only git and make
+# added, as a newcomer's clone is, used as root, twice:
 #   - `make run` installs the compiler and CMake and divides 6 by 3;
 #   - `make check` installs what it lacks and passes.
 # The pristine root is kept in /var/cache/figcalc and copied for each use, and
-# the packages fetched inside are kept beside it. Exits 77 with "skipped:
-# <reason>" where no such root can be built here.
-set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
+# the packages fetched inside are kept beside it. Skipped where no such root
+# can be built here.
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh"
 cache=/var/cache/figcalc
-skip() { echo "skipped: $*"; exit 77; }
-
-[ ! -e /etc/figcalc-clean-root ] || skip "already inside a clean root"
-[ -e "$repo/.git" ] || skip "not a git checkout (the root gets a clone of it)"
 [ "$(id -u)" = 0 ] || skip "needs root (debootstrap, chroot, mount)"
-command -v debootstrap >/dev/null || skip "debootstrap not found"
+needs debootstrap
+git clone -q "$top" "$work/figcalc" 2>/dev/null || skip "not a git checkout"
 
 # The Debian archive this machine installs from: the first source of the
 # release's own suite, and every Debian source for the root's sources.list.
-codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+codename=$(sed -n "s/^VERSION_CODENAME=//p" /etc/os-release)
 sources() { # lines "URI SUITE COMPONENT" of apt's Debian sources
   apt-cache policy | awk '
     $1 ~ /^[0-9]+$/ && $2 ~ /:\/\// { uri = $2; split($3, sc, "/"); next }
@@ -28,7 +25,7 @@ sources() { # lines "URI SUITE COMPONENT" of apt's Debian sources
 }
 [ -n "$(sources)" ] || apt-get update >/dev/null 2>&1 || true
 mirror=$(sources | awk -v s="$codename" '$2 == s && $3 == "main" { print $1; exit }')
-[ -n "$codename" ] && [ -n "$mirror" ] || skip "no Debian source for '$codename' in apt's sources"
+{ [ -n "$codename" ] && [ -n "$mirror" ]; } || skip "no Debian source for '$codename' in apt's sources"
 
 started=$SECONDS
 say() { printf '[%4ds] %s\n' $((SECONDS - started)) "$*"; }
@@ -42,7 +39,6 @@ if [ ! -x "$pristine/bin/bash" ]; then
     >"$cache/debootstrap.log" 2>&1 ||
     skip "debootstrap failed (the package archive unreachable?): see $cache/debootstrap.log"
   sources | awk '{ print "deb", $1, $2, $3 }' >"$pristine.new/etc/apt/sources.list"
-  touch "$pristine.new/etc/figcalc-clean-root"
   mv "$pristine.new" "$pristine"
 else
   say "using the pristine root in $pristine"
@@ -67,18 +63,18 @@ teardown() {
   fi
   root=
 }
-trap teardown EXIT
+cleanup() { teardown; }
 
-# A copy of the pristine root with the repository cloned into /root/figcalc and
-# what the tools inside need mounted.
+# A copy of the pristine root with the clone in /root/figcalc and what the
+# tools inside need mounted.
 fresh_root() {
   teardown
   root=$(mktemp -d /var/tmp/figcalc-root.XXXXXX)
   cp -a "$pristine/." "$root/"
-  git clone -q "$repo" "$root/root/figcalc"
+  cp -a "$work/figcalc" "$root/root/"
   mount -t proc proc "$root/proc" || skip "mounting /proc in the root refused"
-  mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys" || skip "mounting /sys refused"
-  mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev" || skip "mounting /dev refused"
+  { mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"; } || skip "mounting /sys refused"
+  { mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"; } || skip "mounting /dev refused"
   mount --bind "$cache/archives" "$root/var/cache/apt/archives" || skip "bind mount refused"
 }
 
@@ -90,7 +86,7 @@ inside() {
 apt_install() { echo "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
   apt-get install -y -qq --no-install-recommends $* >/dev/null"; }
 # Shows the end of the log $1, then fails with the message $2.
-failed() { tail -40 "$1"; echo "FAILED: $2"; exit 1; }
+failed() { tail -40 "$1"; fail "$2"; }
 
 fresh_root
 say "run command: git and make added; make run on the input '1 2 6 3 /'"
@@ -105,5 +101,5 @@ fresh_root
 say "test command: git and make added; make check"
 inside 3600 "$(apt_install git make) && cd /root/figcalc && make check" >"$cache/check.log" 2>&1 ||
   failed "$cache/check.log" "make check"
-grep -E 'tests passed|^deps: |^skipped: ' "$cache/check.log" | sed 's/^/    /'
+grep -E 'tests passed|^deps: ' "$cache/check.log" | sed 's/^/    /'
 say "ok: make check passed"

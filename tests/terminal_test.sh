@@ -10,16 +10,16 @@
 # once the program has ended, writing FIGCALC_PAUSE: only the division runs,
 # and its result must stay on the screen with that text after it, for a second
 # and until a key is pressed.
-set -euo pipefail
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh"
 command=$(printf '%q ' "$@")
-command -v tmux >/dev/null || { echo "tmux not found: skipped"; exit 77; }
+needs tmux
 export LANG=${LANG:-C.UTF-8}
-locale -a | grep -qix "$(echo "$LANG" | sed 's/utf-8/utf-\\?8/I')" ||
-  { echo "FAILED: the locale $LANG is not generated (make deps)"; exit 1; }
+locale -a | grep -qix "${LANG//-/-\\?}" || fail "the locale $LANG is not generated"
 server=figcalc-terminal-$$
-status=$(mktemp)
+status=$work/status
 tmx() { tmux -L "$server" "$@"; }
-trap 'tmx kill-server 2>/dev/null || true; rm -f "$status"' EXIT
+cleanup() { tmx kill-server 2>/dev/null || true; }
 
 # The screen: every line of the pane and its history, without tmux's own
 # line once the program has ended. ($(...) drops the empty lines at the end.)
@@ -34,8 +34,7 @@ expect_screen() {
     [ "$(screen)" = "$want" ] && return 0
     sleep 0.1
   done
-  echo "FAILED: $name: the screen should be:"; echo "$want"; echo "--- but is:"; printf '%s\n' "$(screen)"
-  exit 1
+  fail "$name: the screen should be:"$'\n'"$want"$'\n'"--- but is:"$'\n'"$(screen)"
 }
 
 # A run: the program starts in a fresh pane and writes $2; then each pair of
@@ -55,7 +54,7 @@ session() {
       sleep 1
       expect_screen "$shown"
     fi
-    [ ! -s "$status" ] || { echo "FAILED: $name: ended while waiting for '$1'"; exit 1; }
+    [ ! -s "$status" ] || fail "$name: ended while waiting for '$1'"
     tmx send-keys -l "$1"
     tmx send-keys Enter
     shown+="$1"$'\n'"$2"
@@ -66,8 +65,8 @@ session() {
     [ -s "$status" ] && break
     sleep 0.1
   done
-  [ "$(cat "$status")" = 0 ] || { echo "FAILED: $name: exit status '$(cat "$status")', not 0"; exit 1; }
-  echo "ok: $name"
+  [ "$(cat "$status")" = 0 ] || fail "$name: exit status '$(cat "$status")', not 0"
+  ok "$name"
 }
 
 main=$'калькулятор чисел (1) площадь и периметр фигур (2)\n'
