@@ -175,7 +175,7 @@ void figures(double &chislo1, double &chislo2, double &chislo3) {
 } // namespace
 
 int main() {
-  checkOutput();
+  checkStreams();
   std::setlocale(LC_ALL, "Rus");
   // Shared by the dialogues; initialised so that a failed read never exposes
   // an indeterminate value.

@@ -55,8 +55,9 @@ inline constexpr char kMinusRoot3[] = "-?3";
 inline constexpr char kOneOverRoot3[] = "1/?3";
 inline constexpr char kMinusOneOverRoot3[] = "-1/?3";
 
-// Standard error, when standard output could not be written: this, then the
-// system's reason
+// Standard error, when standard input could not be read or standard output
+// could not be written: this, then the system's reason
+inline constexpr char kReadError[] = "figcalc: read error: ";
 inline constexpr char kWriteError[] = "figcalc: write error: ";
 
 } // namespace msg

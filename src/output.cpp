@@ -11,9 +11,33 @@
 
 namespace {
 
-// Everything written to std::cout passes through this buffer to the stream's
-// own, and the reason (errno) for the first write that fails is kept before
-// anything else can change errno.
+void report(const char *what, int error) {
+  std::fprintf(stderr, "%s%s\n", what, std::strerror(error));
+}
+
+// Reads pass through to std::cin's own buffer. When one gives nothing, the C
+// stream's error indicator tells a failed read from the end of input; a
+// failed read ends the run at once.
+class CheckedInput final : public std::streambuf {
+public:
+  explicit CheckedInput(std::streambuf *in) : in(in) {}
+
+private:
+  std::streambuf *const in;
+
+  int_type underflow() override { return checked(in->sgetc()); }
+  int_type uflow() override { return checked(in->sbumpc()); }
+  int_type checked(int_type ch) {
+    if (traits_type::eq_int_type(ch, traits_type::eof()) && std::ferror(stdin)) {
+      report(msg::kReadError, errno);
+      std::exit(1);
+    }
+    return ch;
+  }
+};
+
+// Writes pass through to std::cout's own buffer, and the reason (errno) for
+// the first that fails is kept before anything else can change errno.
 class CheckedOutput final : public std::streambuf {
 public:
   explicit CheckedOutput(std::streambuf *out) : out(out) {}
@@ -22,42 +46,38 @@ public:
 
 private:
   int_type overflow(int_type ch) override {
-    if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);
     return traits_type::eq_int_type(out->sputc(traits_type::to_char_type(ch)), traits_type::eof())
                ? fail()
                : ch;
   }
-  std::streamsize xsputn(const char *s, std::streamsize n) override {
-    const std::streamsize written = out->sputn(s, n);
-    if (written != n) fail();
-    return written;
-  }
   int sync() override { return out->pubsync() == 0 ? 0 : fail(); }
   int fail() {
-    if (error == 0) error = errno != 0 ? errno : EIO;
-    return -1;
+    error = errno;
+    return traits_type::eof();
   }
 };
 
-// Static, not local to main: the check below runs at exit, after main has
-// returned or a zero divisor has called std::exit.
+// Static, not local to main: the output check runs at exit, after main has
+// returned or std::exit has been called.
+CheckedInput input(std::cin.rdbuf());
 CheckedOutput output(std::cout.rdbuf());
 
-// Run at every exit: the last flush, then the check of the C++ stream and the
-// C stream under it. Output that did not all reach standard output is a
-// failure, reported on standard error with status 1.
+// Run at every exit: the last flush, after which std::cout has failed if any
+// output did not reach standard output; that is reported, with status 1.
+// std::cout gets its own buffer back first, for the library's flush after
+// this one.
 void checkOutputAtExit() {
-  const bool written = std::cout.flush() && std::fflush(stdout) == 0 && !std::ferror(stdout);
+  const bool written = static_cast<bool>(std::cout.flush());
   std::cout.rdbuf(output.out);
   if (written) return;
-  std::fprintf(stderr, "%s%s\n", msg::kWriteError,
-               std::strerror(output.error != 0 ? output.error : errno));
+  report(msg::kWriteError, output.error);
   std::_Exit(1);
 }
 
 } // namespace
 
-void checkOutput() {
+void checkStreams() {
+  std::cin.rdbuf(&input);
   std::cout.rdbuf(&output);
   std::atexit(checkOutputAtExit);
 }

@@ -46,8 +46,8 @@ std::string fromWindows(const std::string &raw) {
 
 // Runs the program with `input` in a file as its standard input, so that the
 // end of input is a real end of file, and `redirect` (shell syntax) applied to
-// its standard output. From Windows, standard error is decoded as that build
-// writes it; standard output is left as written.
+// its standard output. From Windows, what it writes is decoded as that build
+// writes it.
 Outcome runProgram(const std::string &input, const std::string &redirect) {
   char in[] = "/tmp/figcalc-input-XXXXXX", err[] = "/tmp/figcalc-stderr-XXXXXX";
   const int fd = mkstemp(in);
@@ -57,7 +57,7 @@ Outcome runProgram(const std::string &input, const std::string &redirect) {
   const std::string program = kCommand ? kCommand : "'" FIGCALC_BIN "'";
   FILE *pipe = popen((program + " <" + in + " 2>" + err + " " + redirect).c_str(), "r");
   Outcome run;
-  run.output = readAll(pipe);
+  run.output = kWindows ? fromWindows(readAll(pipe)) : readAll(pipe);
   const int status = pclose(pipe);
   run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   FILE *errors = std::fopen(err, "rb");
@@ -73,8 +73,10 @@ namespace {
 // Where a platform writes a value otherwise than x86-64 Linux, for the named
 // case or, with no name, for every case. The Windows runtime writes a NaN
 // without its sign, and its sine and cosine differ from glibc's in the last
-// bits, which shows in values that are zero in exact arithmetic. On ARM the
-// NaN that an invalid operation makes is positive, where x86-64's is negative.
+// bits, which shows in values that are zero in exact arithmetic; Wine's runtime
+// gives a failed read of standard input, from a folder or closed, the reason
+// EINVAL. On ARM the NaN that an invalid operation makes is positive, where
+// x86-64's is negative.
 const struct {
   const char *platform;
   const char *test;
@@ -84,13 +86,16 @@ const struct {
     {"windows", nullptr, "-nan", "nan"},
     {"windows", "Cos90IsTinyNotZero", "6.12323e-17", "6.12303e-17"},
     {"windows", "Sin180IsTinyNotZero", "1.22465e-16", "1.22461e-16"},
+    {"windows", "ReadError", "Is a directory", "Invalid argument"},
+    {"windows", "ReadError", "Bad file descriptor", "Invalid argument"},
     {"aarch64", nullptr, "-nan", "nan"},
 };
 
-std::string expectedHere(const Transcript &t) {
-  std::string expected = t.output;
+} // namespace
+
+std::string expectedHere(const std::string &name, std::string expected) {
   for (const auto &d : kPlatformDifferences) {
-    if (d.platform != kPlatform || (d.test && std::string(d.test) != t.name)) continue;
+    if (d.platform != kPlatform || (d.test && d.test != name)) continue;
     const std::string from = d.onLinux;
     for (size_t at; (at = expected.find(from)) != std::string::npos;)
       expected.replace(at, from.size(), d.there);
@@ -98,11 +103,9 @@ std::string expectedHere(const Transcript &t) {
   return expected;
 }
 
-} // namespace
-
 TEST_P(TranscriptTest, WritesExactlyAndExitsZero) {
   const Outcome run = runProgram(GetParam().input);
-  EXPECT_EQ(kWindows ? fromWindows(run.output) : run.output, expectedHere(GetParam()));
+  EXPECT_EQ(run.output, expectedHere(GetParam().name, GetParam().output));
   EXPECT_EQ(run.error, "");
   EXPECT_EQ(run.status, 0);
 }

@@ -21,6 +21,9 @@ struct Outcome {
 };
 Outcome runProgram(const std::string &input, const std::string &redirect = "");
 
+// `expected`, as the platform under test writes it in the case `name`.
+std::string expectedHere(const std::string &name, std::string expected);
+
 inline void PrintTo(const Transcript &t, std::ostream *os) { *os << t.name; }
 
 class TranscriptTest : public testing::TestWithParam<Transcript> {};
