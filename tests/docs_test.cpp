@@ -1,0 +1,133 @@
+// The examples in the documents, run. A session is shown from the main menu
+// on, with what is typed after "> " and the Enter that ends it; fed what is
+// typed, the program must write the rest. A script line (`printf '...' |
+// figcalc`, or `echo ... | figcalc.exe` on Windows) must write what the
+// session before it shows. The English and Russian documents show the same
+// examples.
+#include "transcript.h"
+
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+struct Example {
+  std::string input;
+  std::string output;
+};
+
+struct Examples {
+  std::vector<Example> sessions;
+  std::vector<Example> scripts;
+  std::vector<std::string> strays; // typed lines outside a session
+};
+
+// What a document can show of a text: not the spaces at the end of a line, nor
+// whether the last line ends with a line break.
+std::string shown(std::string text) {
+  for (size_t at; (at = text.find(" \n")) != std::string::npos;)
+    text.erase(at, 1);
+  text.erase(text.find_last_not_of(" \n") + 1);
+  return text;
+}
+
+// The document's text, with the roff escapes a session or script line uses
+// turned back into the characters they stand for.
+std::string readDocument(const std::string &path) {
+  std::ifstream file(std::string(FIGCALC_SOURCE_DIR) + "/" + path);
+  std::stringstream text;
+  text << file.rdbuf();
+  std::string s = text.str();
+  for (const auto &[from, to] : {std::pair{"\\-", "-"}, {"\\(aq", "'"}, {"\\&", ""}})
+    for (size_t at; (at = s.find(from)) != std::string::npos;)
+      s.replace(at, std::string(from).size(), to);
+  return s;
+}
+
+Examples examplesIn(const std::string &path) {
+  const std::string mainMenu = kMainMenu.substr(0, kMainMenu.size() - 1);
+  const std::regex script(R"(printf '([^']*)' \| figcalc|echo ([^|]*)\| figcalc\.exe)");
+  const std::regex typed(R"(^\s*(\S*:)?> )");
+  std::istringstream text(readDocument(path));
+  Examples found;
+  Example *session = nullptr;
+  std::string indent, line;
+  while (std::getline(text, line)) {
+    if (session && (line.rfind(".", 0) == 0 || (!line.empty() && line.rfind(indent, 0) != 0)))
+      session = nullptr;
+    const size_t menu = line.find(mainMenu);
+    if (!session && menu != std::string::npos && line.find_first_not_of(' ') == menu) {
+      indent = line.substr(0, menu);
+      session = &found.sessions.emplace_back();
+    }
+    if (session) {
+      const std::string shown = line.substr(std::min(indent.size(), line.size()));
+      const size_t at = shown.find("> ");
+      if (at == std::string::npos) {
+        session->output += shown + "\n";
+      } else {
+        session->output += shown.substr(0, at);
+        session->input += shown.substr(at + 2) + "\n";
+      }
+      continue;
+    }
+    if (std::regex_search(line, typed)) found.strays.push_back(line);
+    for (std::smatch m; std::regex_search(line, m, script); line = m.suffix()) {
+      const std::string input = m[1].matched ? m[1].str() : m[2].str() + "\r\n";
+      const std::string output = found.sessions.empty() ? "" : found.sessions.back().output;
+      found.scripts.push_back({input, output});
+    }
+  }
+  return found;
+}
+
+void expectRuns(const Example &e) {
+  SCOPED_TRACE("input: " + e.input);
+  const Outcome run = runProgram(e.input);
+  const std::string expected = expectedHere("Docs", shown(e.output)), written = shown(run.output);
+  EXPECT_TRUE(written == expected) << "shown:\n" << expected << "\nwritten:\n" << written;
+  EXPECT_EQ(run.error, "");
+  EXPECT_EQ(run.status, 0);
+}
+
+class Docs : public testing::TestWithParam<const char *> {};
+
+TEST_P(Docs, ExamplesWriteWhatTheyShow) {
+  const Examples found = examplesIn(GetParam());
+  std::cout << GetParam() << ": " << found.sessions.size() << " sessions, " << found.scripts.size()
+            << " script lines\n";
+  EXPECT_FALSE(found.sessions.empty()) << "no session found";
+  EXPECT_TRUE(found.strays.empty()) << "a session must begin at the main menu: "
+                                    << found.strays.front();
+  for (const Example &e : found.sessions)
+    expectRuns(e);
+  for (const Example &e : found.scripts) {
+    EXPECT_NE(e.output, "") << "no session before the script line for " << e.input;
+    expectRuns(e);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, Docs,
+                         testing::Values("README.md", "README.ru.md", "doc/README.txt.in",
+                                         "doc/figcalc.1.in", "doc/figcalc.ru.1.in"));
+
+TEST(Docs, EnglishAndRussianShowTheSameExamples) {
+  for (const auto &[english, russian] : {std::pair{"README.md", "README.ru.md"},
+                                         {"doc/figcalc.1.in", "doc/figcalc.ru.1.in"}}) {
+    SCOPED_TRACE(english);
+    const Examples en = examplesIn(english), ru = examplesIn(russian);
+    ASSERT_EQ(en.sessions.size(), ru.sessions.size());
+    ASSERT_EQ(en.scripts.size(), ru.scripts.size());
+    for (size_t i = 0; i < en.sessions.size(); ++i)
+      EXPECT_TRUE(en.sessions[i].input + en.sessions[i].output ==
+                  ru.sessions[i].input + ru.sessions[i].output)
+          << "session " << i + 1 << ", typed in English: " << en.sessions[i].input
+          << "in Russian: " << ru.sessions[i].input;
+    for (size_t i = 0; i < en.scripts.size(); ++i)
+      EXPECT_EQ(en.scripts[i].input, ru.scripts[i].input);
+  }
+}
+
+} // namespace
