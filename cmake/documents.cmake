@@ -5,7 +5,8 @@
 # On Windows: figcalc.exe's version resource and manifest; README.txt in
 # UTF-16 with a byte order mark and CR LF, so that Notepad and `type` at a
 # Russian console both show it right; LICENSE.txt and the start file
-# figcalc.cmd with CR LF. Elsewhere: the manual pages, English and Russian,
+# figcalc.cmd with CR LF. Elsewhere: the tarball's README and LICENSE at its
+# top; the manual pages, English and Russian,
 # turned from UTF-8 into plain ASCII (groff escapes) by preconv so that groff
 # renders them whatever encoding it assumes; the license and the changelog in
 # Debian's formats. Everything compressed is compressed without a time stamp.
@@ -93,4 +94,5 @@ add_custom_command(
 list(APPEND gzipped ${gen}/changelog.gz)
 add_custom_target(docs ALL DEPENDS ${gzipped})
 install(FILES ${gen}/copyright ${gen}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES README.md README.ru.md LICENSE DESTINATION . COMPONENT download EXCLUDE_FROM_ALL)
+configure_file(doc/README.linux.in ${gen}/README @ONLY)
+install(FILES ${gen}/README LICENSE DESTINATION . COMPONENT download EXCLUDE_FROM_ALL)

@@ -1,6 +1,6 @@
 # Installation and the downloads (CPack): the Debian package; the Linux
 # tarball, figcalc-<version>-linux-<processor>.tar.gz, which also holds the
-# READMEs and the license at its top (the `download` component); the Windows
+# README and the license at its top (the `download` component); the Windows
 # zip, figcalc-<version>-win64.zip, with figcalc.exe and its files side by
 # side.
 if(WIN32)

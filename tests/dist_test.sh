@@ -29,7 +29,7 @@ holds "$dist" ./SHA256SUMS "./$v-linux-aarch64.tar.gz" "./$v-linux-x86_64.tar.gz
 ok "$dist holds the downloads of $version and their sums"
 for arch in x86_64 aarch64; do
   tar -xzf "$dist/$v-linux-$arch.tar.gz"
-  holds "$v-linux-$arch" ./LICENSE ./README.md ./README.ru.md ./bin/figcalc \
+  holds "$v-linux-$arch" ./LICENSE ./README ./bin/figcalc \
     ./share/doc/figcalc/changelog.gz ./share/doc/figcalc/copyright \
     ./share/man/man1/figcalc.1.gz ./share/man/ru/man1/figcalc.1.gz
 done
@@ -90,4 +90,5 @@ exe: no code page setting      # resources | grep -c activeCodePage # ^0$
 README.txt: UTF-16            # head -c 2 $win/README.txt | od -An -tx1 # ff fe
 README.txt: CR LF              # iconv -f UTF-16 -t UTF-8 $win/README.txt | grep -c $'[^\\r]\$' # ^0$
 start file with CR LF          # grep -c $'[^\\r]\$' $win/figcalc.cmd # ^0$
+tarball README: what it names is there # grep -oE '(bin|share)/[^ ":]*|LICENSE' $tgz/README | (cd $tgz && xargs ls -d) >/dev/null && echo all there # ^all there$
 EOT

@@ -7,7 +7,7 @@
 build=$1 prefix=$2
 needs groff
 rm -rf "$prefix"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+cmake --install "$build" --strip --prefix "$prefix" >/dev/null
 for page in "man1/figcalc.1:EXIT STATUS" "ru/man1/figcalc.1:КОД ЗАВЕРШЕНИЯ"; do
   zcat "$prefix/share/man/${page%%:*}.gz" | groff -man -Tutf8 -ww -P-cbou >"$work/page" 2>"$work/warnings"
   [ ! -s "$work/warnings" ] || fail "${page%%:*}: $(cat "$work/warnings")"

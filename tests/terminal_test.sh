@@ -7,9 +7,9 @@
 # exactly what a person sees.
 #
 # With FIGCALC_PAUSE set, the command is a start file that waits for a key
-# once the program has ended, writing FIGCALC_PAUSE: only the division runs,
-# and its result must stay on the screen with that text after it, for a second
-# and until a key is pressed.
+# once the program has ended, writing FIGCALC_PAUSE: only the circle runs,
+# and its result, which ends without a line break, must stay on the screen
+# with that text on the next line, for a second and until a key is pressed.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 command=$(printf '%q ' "$@")
@@ -72,18 +72,20 @@ session() {
 main=$'калькулятор чисел (1) площадь и периметр фигур (2)\n'
 mode=$'одно число (1) два числа (2)\n'
 
-division=(1 "$mode" 2 $'Введите числа:\n\n1:' 6 2: 3
-  $'Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)\n' /)
+circle=(2 $'Треугольник(1) Круг (2) Прямоугольник (3) Квадрат (4) \n' 2 $'\nВведите радиус:\nR=' 1
+  $'\nПлощадь Круга:\n3.14159\nПеримерт Круга:\n6.28319')
 if [ -n "${FIGCALC_PAUSE:-}" ]; then
   # The start file's wait after the result; Enter is the key.
-  hold=1 session division "$main" "${division[@]}" $'\nРезультат:2\n'"$FIGCALC_PAUSE" "" ""
+  circle[-1]+=$'\n'"$FIGCALC_PAUSE"
+  hold=1 session circle "$main" "${circle[@]}" "" ""
   exit 0
 fi
-session division "$main" "${division[@]}" $'\nРезультат:2\n'
+session circle "$main" "${circle[@]}"
+
+session division "$main" 1 "$mode" 2 $'Введите числа:\n\n1:' 6 2: 3 \
+  $'Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)\n' / $'\nРезультат:2\n'
 
 session sine "$main" 1 "$mode" 1 $'Введите число:\n\n1:' 45 \
   $'квадрат (a) корень (b) синус (s) косинус (c) тангенс (t) котангенс (k)\n' \
   s $'\nsin(45°) = ?2/2\nДругое решение:\nsin(45°) = 0.707107\n'
 
-session circle "$main" 2 $'Треугольник(1) Круг (2) Прямоугольник (3) Квадрат (4) \n' \
-  2 $'\nВведите радиус:\nR=' 1 $'\nПлощадь Круга:\n3.14159\nПеримерт Круга:\n6.28319'
