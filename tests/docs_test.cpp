@@ -99,8 +99,8 @@ TEST_P(Docs, ExamplesWriteWhatTheyShow) {
   std::cout << GetParam() << ": " << found.sessions.size() << " sessions, " << found.scripts.size()
             << " script lines\n";
   EXPECT_FALSE(found.sessions.empty()) << "no session found";
-  EXPECT_TRUE(found.strays.empty()) << "a session must begin at the main menu: "
-                                    << found.strays.front();
+  EXPECT_TRUE(found.strays.empty())
+      << "a session must begin at the main menu: " << found.strays.front();
   for (const Example &e : found.sessions)
     expectRuns(e);
   for (const Example &e : found.scripts) {
@@ -114,8 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Documents, Docs,
                                          "doc/figcalc.1.in", "doc/figcalc.ru.1.in"));
 
 TEST(Docs, EnglishAndRussianShowTheSameExamples) {
-  for (const auto &[english, russian] : {std::pair{"README.md", "README.ru.md"},
-                                         {"doc/figcalc.1.in", "doc/figcalc.ru.1.in"}}) {
+  for (const auto &[english, russian] :
+       {std::pair{"README.md", "README.ru.md"}, {"doc/figcalc.1.in", "doc/figcalc.ru.1.in"}}) {
     SCOPED_TRACE(english);
     const Examples en = examplesIn(english), ru = examplesIn(russian);
     ASSERT_EQ(en.sessions.size(), ru.sessions.size());
