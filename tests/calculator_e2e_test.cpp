@@ -39,6 +39,13 @@ const Transcript kTwoNumbers[] = {
     {"UnreadableNumber", "1 2 abc 2 +", kTwo},
     {"OutOfRangeNumber", "1 2 1e400 2 +", kTwo},
     {"TruncatedInput", "1 2 5", kTwo},
+    // A number ends at the first character that cannot continue it.
+    {"NumberTypedAgainstKey", "1 2 2 3a", kTwo + resultLine("8")},
+    {"HexIsNotRead", "1 2 0x10 2 *", kTwo},
+    {"InfinityIsNotRead", "1 2 inf 2 +", kTwo},
+    {"NanIsNotRead", "1 2 nan 2 +", kTwo},
+    {"TooSmallReadsAsZero", "1 2 1e-400 5 +", kTwo + resultLine("5")},
+    {"SubnormalIsRead", "1 2 1.5e-320 1 *", kTwo + resultLine("1.49998e-320")},
 };
 TRANSCRIPTS(TwoNumbers, kTwoNumbers);
 

@@ -26,6 +26,8 @@ const Transcript kOneNumber[] = {
     {"UnknownOperation", "1 1 5 q", kOne},
     {"OperationKeyIsCaseSensitive", "1 1 45 S", kOne},
     {"UnreadableNumber", "1 1 abc s", kOne},
+    {"NumberTypedAgainstKey", "1 1 180a", kOne + resultLine("32400")},
+    {"NumberTypedAgainstLetters", "1 1 12abc", kOne + resultLine("144")},
 };
 TRANSCRIPTS(OneNumber, kOneNumber);
 
@@ -41,6 +43,7 @@ const Transcript kTrigonometry[] = {
     {"Cos135", "1 1 135 c", exact("cos(135", "-?2/2", "-0.707107")},
     {"Cos150", "1 1 150 c", exact("cos(150", "-?3/2", "-0.866025")},
     {"CosMinus45IsNotSpecial", "1 1 -45 c", numeric("cos(-45", "0.707107")},
+    {"CosTypedAgainstKey", "1 1 -452.72c", numeric("cos(-452.72", "-0.0474551")},
     {"Cos90IsTinyNotZero", "1 1 90 c", numeric("cos(90", "6.12323e-17")},
     {"Tg30", "1 1 30 t", exact("tg(30", "1/?3", "0.57735")},
     {"Tg60", "1 1 60 t", exact("tg(60", "?3", "1.73205")},
