@@ -5,7 +5,8 @@
 # do the start-up that is nearly all of any run of figcalc, write a line and
 # read one key. hyperfine times whole runs and gives the ratio; GNU time the
 # peak memory. Each binary is timed as a fresh copy: the file that the linker
-# has just written can start measurably slower.
+# has just written can start measurably slower. Then the web page: its size
+# gzipped, and the time to its first menu in headless Chromium (bench/web.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 copies=$(mktemp -d)
@@ -20,3 +21,5 @@ for preset in default static; do
     echo "$program ($preset): peak memory $(command time -f %M "$copies/$program" </dev/null 2>&1 >/dev/null) KiB"
   done
 done
+cmake --workflow --preset web >/dev/null
+/usr/bin/python3 bench/web.py build/web/figcalc-*-web.html "${WEB_RUNS:-20}"

@@ -22,10 +22,10 @@ holds() {
     fail "$dir should hold exactly: $*"
 }
 
-(cd "$dist" && sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 5 ]) ||
+(cd "$dist" && sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 6 ]) ||
   fail "SHA256SUMS should hold the sum of every download"
-holds "$dist" ./SHA256SUMS "./$v-linux-aarch64.tar.gz" "./$v-linux-x86_64.tar.gz" "./$v-win64.zip" \
-  "./$v.tar.gz" "./$deb"
+holds "$dist" ./SHA256SUMS "./$v-linux-aarch64.tar.gz" "./$v-linux-x86_64.tar.gz" "./$v-web.html" \
+  "./$v-win64.zip" "./$v.tar.gz" "./$deb"
 ok "$dist holds the downloads of $version and their sums"
 for arch in x86_64 aarch64; do
   tar -xzf "$dist/$v-linux-$arch.tar.gz"
@@ -64,10 +64,12 @@ version: the package           # dpkg-deb -f $dist/$deb Version # ^$version$
 version: pages, changelogs     # heads | grep -cE '"figcalc $version"|^figcalc \\($version\\)' # ^9$
 version: README.txt            # heads | tail -1 # ^figcalc $version для Windows
 version: figcalc.exe           # resources # VALUE "FileVersion", "$version"
+version: the web page          # grep -c "figcalc $version" $dist/$v-web.html # ^2$
 package: depends on C and C++ only # dpkg-deb -f $dist/$deb Depends | tr , '\n' | grep -cvE '^ *(libc6|libgcc-s1|libstdc\+\+6) ' # ^0$
 license in the package         # cat $pkg/share/doc/figcalc/copyright # ^License: Expat$
 license in the tarballs        # cmp $top/LICENSE $tgz/LICENSE && cmp $top/LICENSE $arm/LICENSE && echo same # ^same$
 license in the zip, CR LF      # sed 's/\$/\r/' $top/LICENSE | cmp - $win/LICENSE.txt && echo same # ^same$
+license in the web page        # grep -cFxf <(grep . $top/LICENSE) $dist/$v-web.html # ^$(grep -c . "$top/LICENSE")$
 package: stack protector       # elf --dyn-syms $pkg/bin/figcalc # __stack_chk_fail
 package: no .comment section   # elf -p .comment $pkg/bin/figcalc # does not exist
 tarball: static PIE            # elf -h -l $tgz/bin/figcalc | grep -cE 'Type: +DYN|INTERP' # ^1$

@@ -30,6 +30,9 @@ const struct {
 };
 
 TEST(IoError, ReportedWithStatusOne) {
+  if (kPlatform == "web")
+    GTEST_SKIP() << "the web page's input and output cannot fail; its node runner stands in "
+                    "for the page in the dialogue only";
   for (const char *input : kInputs)
     for (const auto &streams : kStreams) {
       SCOPED_TRACE(std::string(input) + " " + streams.redirect);

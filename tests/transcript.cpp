@@ -9,12 +9,11 @@
 namespace {
 
 // Set when the cases run against a download rather than the build: the shell
-// command that runs it (such as `wine 'figcalc.exe'` or `qemu-aarch64
-// 'figcalc'`), and the platform it is built for, "windows" or "aarch64".
+// command that runs it (such as `wine 'figcalc.exe'`, `qemu-aarch64 'figcalc'`
+// or `node 'figcalc.js'`), and the platform it is built for.
 const char *const kCommand = std::getenv("FIGCALC_COMMAND");
 const char *const kPlatformName = std::getenv("FIGCALC_PLATFORM");
-const std::string kPlatform = kPlatformName ? kPlatformName : "";
-const bool kWindows = kPlatform == "windows";
+const bool kWindows = kPlatformName && std::string(kPlatformName) == "windows";
 
 std::string readAll(FILE *file) {
   std::string text;
@@ -43,6 +42,8 @@ std::string fromWindows(const std::string &raw) {
 }
 
 } // namespace
+
+const std::string kPlatform = kPlatformName ? kPlatformName : "";
 
 // Runs the program with `input` in a file as its standard input, so that the
 // end of input is a real end of file, and `redirect` (shell syntax) applied to

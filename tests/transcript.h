@@ -24,6 +24,10 @@ Outcome runProgram(const std::string &input, const std::string &redirect = "");
 // `expected`, as the platform under test writes it in the case `name`.
 std::string expectedHere(const std::string &name, std::string expected);
 
+// The platform of the program under test (FIGCALC_PLATFORM): "" for the one
+// built here, or "windows", "aarch64", "web".
+extern const std::string kPlatform;
+
 inline void PrintTo(const Transcript &t, std::ostream *os) { *os << t.name; }
 
 class TranscriptTest : public testing::TestWithParam<Transcript> {};

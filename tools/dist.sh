@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Makes the downloads in build/dist (make dist): a CPack package preset's
-# workflow for each build (CMakePresets.json); in a git checkout also the
-# source archive, the committed tree as `git archive` gives it; and SHA256SUMS.
+# Makes the downloads in build/dist (make dist): each workflow preset named
+# dist-* in CMakePresets.json makes one; in a git checkout also the source
+# archive, the committed tree as `git archive` gives it; and SHA256SUMS.
 #
 # The same commit gives the same files whatever the folder, umask, time zone,
 # locale or user: every time stamp is SOURCE_DATE_EPOCH, unless set the last
@@ -30,8 +30,8 @@ as_root=()
 [ "$(id -u)" = 0 ] || as_root=(fakeroot)
 dist=$PWD/build/dist
 rm -rf "$dist"
-mkdir -p build
-for preset in $(cmake --list-presets=package | sed -n 's/^ *"\([^"]*\)".*/\1/p'); do
+mkdir -p "$dist"
+for preset in $(cmake --list-presets=workflow | sed -n 's/^ *"\(dist-[^"]*\)".*/\1/p'); do
   "${as_root[@]}" cmake --workflow --preset "$preset" >"build/$preset.log" ||
     { tail -20 "build/$preset.log"; exit 1; }
 done

@@ -1,0 +1,18 @@
+"""Headless Chromium, driven through chromedriver, for the web page's test and
+benchmark. Its background connections are off: the page asks nothing of the
+network, and a closed network would refuse them."""
+import tempfile
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+
+def chromium():
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                 "--no-first-run", "--disable-background-networking",
+                 "--disable-component-update", "--disable-sync", "--window-size=1000,1000",
+                 "--user-data-dir=" + tempfile.mkdtemp()):
+        options.add_argument(flag)
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
