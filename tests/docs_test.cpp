@@ -63,13 +63,13 @@ Examples examplesIn(const std::string &path) {
       session = &found.sessions.emplace_back();
     }
     if (session) {
-      const std::string shown = line.substr(std::min(indent.size(), line.size()));
-      const size_t at = shown.find("> ");
+      const std::string text = line.substr(std::min(indent.size(), line.size()));
+      const size_t at = text.find("> ");
       if (at == std::string::npos) {
-        session->output += shown + "\n";
+        session->output += text + "\n";
       } else {
-        session->output += shown.substr(0, at);
-        session->input += shown.substr(at + 2) + "\n";
+        session->output += text.substr(0, at);
+        session->input += text.substr(at + 2) + "\n";
       }
       continue;
     }
