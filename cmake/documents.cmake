@@ -6,10 +6,10 @@
 # UTF-16 with a byte order mark and CR LF, so that Notepad and `type` at a
 # Russian console both show it right; LICENSE.txt and the start file
 # figcalc.cmd with CR LF. Elsewhere: the tarball's README and LICENSE at its
-# top; the manual pages, English and Russian,
-# turned from UTF-8 into plain ASCII (groff escapes) by preconv so that groff
-# renders them whatever encoding it assumes; the license and the changelog in
-# Debian's formats. Everything compressed is compressed without a time stamp.
+# top; the manual pages, English and Russian, turned from UTF-8 into plain
+# ASCII (groff escapes) by preconv so that groff renders them whatever
+# encoding it assumes; the license and the changelog in Debian's formats.
+# Everything compressed is compressed without a time stamp.
 set(gen ${CMAKE_BINARY_DIR}/generated)
 
 file(READ LICENSE license)

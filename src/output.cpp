@@ -57,8 +57,8 @@ private:
   }
 };
 
-// Static, not local to main: the output check runs at exit, after main has
-// returned or std::exit has been called.
+// Static, not local to main: the streams use them, and the output check runs,
+// until the program exits, after main has returned or std::exit was called.
 CheckedInput input(std::cin.rdbuf());
 CheckedOutput output(std::cout.rdbuf());
 
