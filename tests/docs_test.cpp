@@ -123,8 +123,9 @@ TEST(Docs, EnglishAndRussianShowTheSameExamples) {
     for (size_t i = 0; i < en.sessions.size(); ++i)
       EXPECT_TRUE(en.sessions[i].input + en.sessions[i].output ==
                   ru.sessions[i].input + ru.sessions[i].output)
-          << "session " << i + 1 << ", typed in English: " << en.sessions[i].input
-          << "in Russian: " << ru.sessions[i].input;
+          << "session " << i + 1 << " in English:\n"
+          << en.sessions[i].input << en.sessions[i].output << "\nin Russian:\n"
+          << ru.sessions[i].input << ru.sessions[i].output;
     for (size_t i = 0; i < en.scripts.size(); ++i)
       EXPECT_EQ(en.scripts[i].input, ru.scripts[i].input);
   }
