@@ -40,6 +40,7 @@ const Transcript kTrigonometry[] = {
     {"Sin180IsTinyNotZero", "1 1 180 s", numeric("sin(180", "1.22465e-16")},
     {"Sin390IsNotReduced", "1 1 390 s", numeric("sin(390", "0.5")},
     {"Sin45_01IsNotSpecial", "1 1 45.01 s", numeric("sin(45.01", "0.70723")},
+    {"SinOfHugeAngle", "1 1 1e22 s", numeric("sin(1e+22", "-0.0297462")},
     {"Cos135", "1 1 135 c", exact("cos(135", "-?2/2", "-0.707107")},
     {"Cos150", "1 1 150 c", exact("cos(150", "-?3/2", "-0.866025")},
     {"CosMinus45IsNotSpecial", "1 1 -45 c", numeric("cos(-45", "0.707107")},

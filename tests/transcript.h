@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 struct Transcript {
   const char *name;
@@ -20,6 +21,12 @@ struct Outcome {
   int status;
 };
 Outcome runProgram(const std::string &input, const std::string &redirect = "");
+
+// Where a platform writes a value otherwise than x86-64 Linux, in one case or all.
+struct PlatformDifference {
+  const char *platform, *test, *onLinux, *there;
+};
+extern const std::vector<PlatformDifference> kPlatformDifferences;
 
 // `expected`, as the platform under test writes it in the case `name`.
 std::string expectedHere(const std::string &name, std::string expected);
