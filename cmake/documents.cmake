@@ -4,13 +4,18 @@
 #
 # On Windows: figcalc.exe's version resource and manifest; README.txt in
 # UTF-16 with a byte order mark and CR LF, so that Notepad and `type` at a
-# Russian console both show it right; LICENSE.txt and the start file
-# figcalc.cmd with CR LF. Elsewhere: the tarball's README and LICENSE at its
-# top; the manual pages, English and Russian, turned from UTF-8 into plain
-# ASCII (groff escapes) by preconv so that groff renders them whatever
+# Russian console both show it right; LICENSE.txt with CR LF; the start file
+# figcalc.cmd with CR LF, in the console's code page (866 on a Russian
+# Windows), in which cmd reads it. Elsewhere: the tarball's README and LICENSE
+# at its top; the manual pages, English and Russian, turned from UTF-8 into
+# plain ASCII (groff escapes) by preconv so that groff renders them whatever
 # encoding it assumes; the license and the changelog in Debian's formats.
 # Everything compressed is compressed without a time stamp.
 set(gen ${CMAKE_BINARY_DIR}/generated)
+
+# The line of help that the start files show before figcalc starts.
+file(READ doc/hint.txt hint)
+string(STRIP "${hint}" hint)
 
 file(READ LICENSE license)
 string(REGEX MATCH "Copyright \\(c\\) (([0-9]+) [^\n]*)\n\n(.*)" license "${license}")
@@ -35,12 +40,18 @@ if(WIN32)
   set_source_files_properties(${gen}/figcalc.rc PROPERTIES OBJECT_DEPENDS ${manifest})
 
   configure_file(LICENSE ${gen}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
-  configure_file(src/figcalc.cmd ${gen}/figcalc.cmd @ONLY NEWLINE_STYLE CRLF)
+  # cmd's echo takes the line as it is, but for its own special characters.
+  string(REGEX REPLACE "([&|<>^])" "^\\1" hint_cmd "${hint}")
+  string(REPLACE "%" "%%" hint_cmd "${hint_cmd}")
+  configure_file(src/figcalc.cmd ${gen}/figcalc.utf-8.cmd @ONLY NEWLINE_STYLE CRLF)
+  add_custom_command(OUTPUT ${gen}/figcalc.cmd
+                     COMMAND iconv -f UTF-8 -t CP866 -o ${gen}/figcalc.cmd ${gen}/figcalc.utf-8.cmd
+                     DEPENDS ${gen}/figcalc.utf-8.cmd)
   configure_file(doc/README.txt.in ${gen}/README.utf-8.txt @ONLY NEWLINE_STYLE CRLF)
   add_custom_command(OUTPUT ${gen}/README.txt
                      COMMAND iconv -f UTF-8 -t UTF-16 -o ${gen}/README.txt ${gen}/README.utf-8.txt
                      DEPENDS ${gen}/README.utf-8.txt)
-  add_custom_target(readme ALL DEPENDS ${gen}/README.txt)
+  add_custom_target(windows-texts ALL DEPENDS ${gen}/README.txt ${gen}/figcalc.cmd)
   install(FILES ${gen}/README.txt ${gen}/LICENSE.txt DESTINATION .)
   install(PROGRAMS ${gen}/figcalc.cmd DESTINATION .)
   return()
