@@ -13,4 +13,5 @@ for page in "man1/figcalc.1:EXIT STATUS" "ru/man1/figcalc.1:КОД ЗАВЕРШ�
   [ ! -s "$work/warnings" ] || fail "${page%%:*}: $(cat "$work/warnings")"
   grep -qx "${page#*:}" "$work/page" || fail "no heading '${page#*:}' in ${page%%:*}"
 done
-ok "installed in $prefix; both manual pages render"
+grep -qx "Exec=$prefix/libexec/figcalc/start" "$prefix"/share/applications/*.desktop || fail "no desktop entry runs the start file"
+ok "installed in $prefix; both manual pages render; the desktop entry runs the start file there"
