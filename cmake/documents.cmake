@@ -15,11 +15,16 @@
 # On Windows also: figcalc.exe's version resource and manifest; README.txt in
 # UTF-16 with a byte order mark and CR LF, so that Notepad and `type` at a
 # Russian console both show it right; LICENSE.txt and the start file
-# figcalc.cmd with CR LF. Elsewhere: the tarball's README and LICENSE at its
+# figcalc.cmd with CR LF, the start file in the console's code page.
+# Elsewhere: the tarball's README and LICENSE at its
 # top; the license and the changelog in Debian's formats. Everything
 # compressed is compressed without a time stamp.
 set(gen ${CMAKE_BINARY_DIR}/generated)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE NEWS)
+
+# The line of help that the start files and the web page show.
+file(READ doc/hint.txt hint)
+string(STRIP "${hint}" hint)
 
 file(READ LICENSE license)
 string(REGEX MATCH "Copyright \\(c\\) (([0-9]+) [^\n]*)\n\n(.*)" license "${license}")
@@ -57,7 +62,15 @@ if(WIN32)
   set_source_files_properties(${gen}/figcalc.rc PROPERTIES OBJECT_DEPENDS ${manifest})
 
   configure_file(LICENSE ${gen}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
-  configure_file(src/figcalc.cmd ${gen}/figcalc.cmd @ONLY NEWLINE_STYLE CRLF)
+  # The start file is in the console's code page (866 on a Russian Windows),
+  # in which cmd reads it; its echo takes the line of help as it is, but for
+  # cmd's own special characters.
+  string(REGEX REPLACE "([&|<>^])" "^\\1" hint_cmd "${hint}")
+  string(REPLACE "%" "%%" hint_cmd "${hint_cmd}")
+  configure_file(src/figcalc.cmd ${gen}/figcalc.utf-8.cmd @ONLY NEWLINE_STYLE CRLF)
+  add_custom_command(OUTPUT ${gen}/figcalc.cmd
+                     COMMAND iconv -f UTF-8 -t CP866 -o ${gen}/figcalc.cmd ${gen}/figcalc.utf-8.cmd
+                     DEPENDS ${gen}/figcalc.utf-8.cmd)
   configure_file(doc/README.txt.in ${gen}/README.head.txt @ONLY)
   find_program(GROFF groff REQUIRED)
   add_custom_command(
@@ -67,7 +80,7 @@ if(WIN32)
     DEPENDS ${gen}/README.head.txt ${gen}/figcalc.ru.1 ${gen}/figcalc.1
     COMMENT "Generating README.txt with both manual pages"
     VERBATIM)
-  add_custom_target(readme ALL DEPENDS ${gen}/README.txt)
+  add_custom_target(windows-texts ALL DEPENDS ${gen}/README.txt ${gen}/figcalc.cmd)
   install(FILES ${gen}/README.txt ${gen}/LICENSE.txt DESTINATION .)
   install(PROGRAMS ${gen}/figcalc.cmd DESTINATION .)
   return()

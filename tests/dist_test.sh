@@ -60,6 +60,8 @@ while IFS='#' read -r what command pattern; do
   ok "$what"
 done <<EOT
 lintian: no tag at all         # lintian -E -I --pedantic $dist/$deb 2>/dev/null | wc -l # ^0$
+desktop entry: nothing to say  # desktop-file-validate $pkg/share/applications/figcalc.desktop 2>&1 | wc -l # ^0$
+AppStream: no error            # appstreamcli validate-tree --no-net root 2>&1 # Validation (was successful|failed: warnings: [0-9]+)$
 version: the package           # dpkg-deb -f $dist/$deb Version # ^$version$
 version: pages, changelogs     # heads | grep -cE '"figcalc $version"|^figcalc \\($version\\)' # ^9$
 version: README.txt            # heads | tail -1 # ^figcalc $version для Windows

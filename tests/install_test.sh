@@ -17,7 +17,9 @@ for page in "man1/figcalc.1:EXIT STATUS" "ru/man1/figcalc.1:КОД ЗАВЕРШ�
   [ ! -s "$work/warnings" ] || fail "${page%%:*}: $(cat "$work/warnings")"
   grep -qx "${page#*:}" "$work/page" || fail "no heading '${page#*:}' in ${page%%:*}"
 done
-ok "installed in $prefix; both manual pages render"
+grep -qx "Exec=$prefix/libexec/figcalc/start" "$prefix"/share/applications/*.desktop ||
+  fail "no desktop entry runs the start file"
+ok "installed in $prefix; both manual pages render; the desktop entry runs the start file there"
 for action in install uninstall; do bash "$top/tools/install.sh" $action "$work/new/prefix" "$build" >/dev/null; done
 [ ! -e "$work/new" ] || fail "uninstall left $(find "$work/new")"
 ok "uninstalled from a new folder, which is gone"

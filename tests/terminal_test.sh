@@ -10,6 +10,8 @@
 # once the program has ended, writing FIGCALC_PAUSE: only the circle runs,
 # and its result, which ends without a line break, must stay on the screen
 # with that text on the next line, for a second and until a key is pressed.
+# It first writes the line of help FIGCALC_HINT and an empty line (the pane
+# is wide enough for that line: Wine's console breaks what it wraps).
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 command=$(printf '%q ' "$@")
@@ -46,7 +48,8 @@ session() {
   shift 2
   : >"$status"
   tmx kill-server 2>/dev/null || true
-  tmx -f /dev/null new-session -d -x 100 -y 40 "$command; echo \$? >'$status'" \; \
+  server=figcalc-terminal-$$-$name # a new one: the last may still be ending
+  tmx -f /dev/null new-session -d -x 200 -y 40 "$command; echo \$? >'$status'" \; \
     set-option remain-on-exit on
   while [ $# -gt 0 ]; do
     expect_screen "$shown"
@@ -77,7 +80,7 @@ circle=(2 $'Треугольник(1) Круг (2) Прямоугольник (3
 if [ -n "${FIGCALC_PAUSE:-}" ]; then
   # The start file's wait after the result; Enter is the key.
   circle[-1]+=$'\n'"$FIGCALC_PAUSE"
-  hold=1 session circle "$main" "${circle[@]}" "" ""
+  hold=1 session circle "${FIGCALC_HINT:?}"$'\n\n'"$main" "${circle[@]}" "" ""
   exit 0
 fi
 session circle "$main" "${circle[@]}"
