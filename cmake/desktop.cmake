@@ -36,7 +36,6 @@ install(PROGRAMS ${desktop}/start DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/figcal
 install(FILES desktop/figcalc.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${desktop_id}.svg COMPONENT desktop)
 
-string(TIMESTAMP release_date "%Y-%m-%d" UTC)
 configure_file(desktop/figcalc.metainfo.xml.in ${desktop}/${desktop_id}.metainfo.xml @ONLY)
 install(FILES ${desktop}/${desktop_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
         COMPONENT desktop)

@@ -123,10 +123,12 @@ else()
   set(maintainer "figcalc developers <figcalc@example.org>")
 endif()
 
-# Debian's changelog: an entry for each section of NEWS, whose heading is
+# Debian's changelog, and the AppStream metadata's releases (cmake/desktop.cmake):
+# an entry for each section of NEWS, whose heading is
 # "figcalc VERSION (DAY)", DAY a date (YYYY-MM-DD, at noon UTC) or
 # "unreleased" (the build's date). Its newest section must be this version's.
 set(changelog "")
+set(releases "")
 file(STRINGS NEWS news)
 foreach(line IN LISTS news ITEMS "figcalc end (unreleased)")
   if(NOT line MATCHES "^figcalc ([^ ]+) \\((.*)\\)$")
@@ -138,6 +140,7 @@ foreach(line IN LISTS news ITEMS "figcalc end (unreleased)")
     string(REGEX REPLACE "^\n+|\n+$" "" body "${body}")
     string(APPEND changelog "${PROJECT_NAME} (${version}) unstable; urgency=medium\n\n${body}\n\n"
                             " -- ${maintainer}  ${date}\n\n")
+    string(APPEND releases "\n    <release version=\"${version}\" date=\"${day}\"/>")
   elseif(NOT heading MATCHES "^${PROJECT_VERSION};")
     message(FATAL_ERROR "NEWS: the newest section is not version ${PROJECT_VERSION}'s")
   endif()
@@ -158,6 +161,7 @@ foreach(line IN LISTS news ITEMS "figcalc end (unreleased)")
     set(ENV{SOURCE_DATE_EPOCH} ${noon})
   endif()
   string(TIMESTAMP date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+  string(TIMESTAMP day "%Y-%m-%d" UTC)
   set(ENV{SOURCE_DATE_EPOCH} "${saved}")
 endforeach()
 string(REGEX REPLACE "\n+$" "\n" changelog "${changelog}")
