@@ -3,6 +3,9 @@
 # as arguments need (tools/debian-packages.txt), and for distcheck the Russian
 # locale that the Windows console tests run in. For `build` alone it installs
 # nothing where a C++ compiler and CMake are already there, Debian or not.
+# distcheck also needs npm: NodeSource's nodejs has it, Debian's own nodejs
+# needs Debian's package npm, which NodeSource's nodejs conflicts with; so npm
+# is installed only where nodejs, once there, brings none.
 # As root it uses apt-get directly; otherwise it goes through sudo. Where it
 # cannot install, it says in one line what to install, and fails.
 set -euo pipefail
@@ -25,7 +28,8 @@ for p in "${packages[@]}"; do
 done
 # `locale -a` spells it ru_RU.utf8.
 has_locale() { [ -z "$locale" ] || locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; }
-[ ${#missing[@]} -eq 0 ] && has_locale && exit 0
+has_npm() { [[ " $* " != *" distcheck "* ]] || command -v npm >/dev/null; }
+[ ${#missing[@]} -eq 0 ] && has_locale && has_npm "$@" && exit 0
 
 if [ "$(id -u)" = 0 ]; then
   as_root=()
@@ -41,6 +45,12 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${as_root[@]}" apt-get update </dev/null
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+fi
+if ! has_npm "$@"; then
+  echo "deps: installing npm"
+  "${as_root[@]}" apt-get update </dev/null
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends npm </dev/null
 fi
 if ! has_locale; then
   echo "deps: generating the $locale locale"
