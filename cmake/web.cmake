@@ -21,9 +21,9 @@ add_custom_command(
   OUTPUT ${page}
   COMMAND ${CMAKE_COMMAND} -D TEMPLATE=${PROJECT_SOURCE_DIR}/web/page.html.in
           -D JS=$<TARGET_FILE:figcalc> -D HINT=${PROJECT_SOURCE_DIR}/doc/hint.txt
-          -D VERSION=${PROJECT_VERSION}
+          -D HELP=${gen}/help.html -D VERSION=${PROJECT_VERSION}
           -D LICENSE=${PROJECT_SOURCE_DIR}/LICENSE -D PAGE=${page} -P ${PROJECT_SOURCE_DIR}/web/page.cmake
-  DEPENDS figcalc web/page.html.in web/page.cmake doc/hint.txt LICENSE
+  DEPENDS figcalc web/page.html.in web/page.cmake doc/hint.txt ${gen}/help.html LICENSE
   COMMENT "Generating the web page")
 add_custom_target(page ALL DEPENDS ${page})
 set(FIGCALC_DOWNLOADS "" CACHE PATH "Where the target download puts the web page")

@@ -35,14 +35,15 @@ std::string shown(std::string text) {
   return text;
 }
 
-// The document's text, with the roff escapes a session or script line uses
-// turned back into the characters they stand for.
+// The document's text, with the roff escapes and requests a session or script
+// line uses turned back into the characters they stand for.
 std::string readDocument(const std::string &path) {
   std::ifstream file(std::string(FIGCALC_SOURCE_DIR) + "/" + path);
   std::stringstream text;
   text << file.rdbuf();
   std::string s = text.str();
-  for (const auto &[from, to] : {std::pair{"\\-", "-"}, {"\\(aq", "'"}, {"\\&", ""}})
+  for (const auto &[from, to] :
+       {std::pair{"\\-", "-"}, {"\\(aq", "'"}, {"\\&", ""}, {"\n.sp\n", "\n\n"}})
     for (size_t at; (at = s.find(from)) != std::string::npos;)
       s.replace(at, std::string(from).size(), to);
   return s;

@@ -1,7 +1,9 @@
 # Makes the web page PAGE from the template TEMPLATE with the program JS inside
-# it, the line of help HINT (a file) under its heading, and the version VERSION
-# and the license LICENSE (a file) in its notice:
-#   cmake -D TEMPLATE=... -D JS=... -D HINT=... -D VERSION=... -D LICENSE=... -D PAGE=... -P page.cmake
+# it, the line of help HINT (a file) under its heading, the manual page HELP
+# (mandoc's HTML) as its help, and the version VERSION and the license LICENSE
+# (a file) in its notice:
+#   cmake -D TEMPLATE=... -D JS=... -D HINT=... -D HELP=... -D VERSION=... -D LICENSE=...
+#         -D PAGE=... -P page.cmake
 # Its Content-Security-Policy allows its own inline scripts and style (bare
 # <script> and <style> tags), named by their SHA-256, and its WebAssembly;
 # nothing else.
@@ -12,6 +14,15 @@ file(READ ${HINT} hint)
 string(STRIP "${hint}" hint)
 string(REPLACE "&" "&amp;" hint "${hint}")
 string(REPLACE "<" "&lt;" hint "${hint}")
+# Of the manual page, its text without the heading and footing lines, its
+# sections' headings one level below the page's own.
+file(READ ${HELP} help)
+string(REGEX REPLACE ".*(<div class=\"manual-text\">.*</div>).*" "\\1" help "${help}")
+foreach(level 2 1)
+  math(EXPR below "${level} + 1")
+  string(REPLACE "<h${level} " "<h${below} " help "${help}")
+  string(REPLACE "</h${level}>" "</h${below}>" help "${help}")
+endforeach()
 string(FIND "${js}" "</script" at)
 if(NOT at EQUAL -1)
   message(FATAL_ERROR "${JS} holds \"</script\", which would end the page's script")
