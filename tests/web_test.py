@@ -4,7 +4,8 @@ Chromium, sessions typed into it with the keyboard, a line and Enter at a
 time (or all on one line, ended with Ctrl+D on either layout, by the menus' buttons), each after
 «Запустить снова» below the earlier runs. What the program wrote on the page must be what the Linux
 program LINUX writes for the input it got, byte for byte; the page must say that it ended, then take
-no input; axe-core (npm ci in tests/) finds no fault. The division's screenshot goes to SHOTS.
+no input; axe-core (npm ci in tests/) finds no fault. The division at its last menu, on a PC's and a
+phone's screen, goes to SHOTS (division-<size>.png).
 
     web_test.py PAGE LINUX SHOTS
 """
@@ -62,6 +63,9 @@ try:
         for typed in lines:
             wait.until(lambda b: b.find_element(By.ID, "screen").get_attribute("data-waiting") is not None)
             failed |= not number and typed == lines[0] and audit("at the first menu")
+            for width, height in ((1280, 800), (375, 667)) if typed == "/" and not number else ():
+                browser.set_window_size(width, height)  # a PC's screen, then a phone's for the rest
+                browser.save_screenshot(str(pathlib.Path(shots) / f"division-{width}x{height}.png"))
             if ctrl_d == "buttons" and isinstance(typed, tuple):
                 browser.find_element(By.XPATH, f"//div[@id='keys']/button[.='{typed[0]}']").click()
             else:
@@ -88,7 +92,6 @@ try:
             print(f"ok: {name}")
         before = screen.text
         if name == "division":
-            browser.save_screenshot(str(pathlib.Path(shots) / "division.png"))
             failed |= audit("after a result")
     requests = browser.execute_script("return performance.getEntriesByType('resource').length")
     errors = [entry["message"] for entry in browser.get_log("browser") if entry["level"] == "SEVERE"]
