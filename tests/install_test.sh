@@ -2,7 +2,7 @@
 # Installs figcalc as `make install` does, from the build folder BUILD into
 # the folder PREFIX (the end-to-end tables then run against the program
 # there), writing nothing in BUILD, and renders both manual pages without a
-# warning; then installs it into a new folder, whose uninstall leaves nothing.
+# warning; then into a new folder, which its uninstall removes.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 build=$1 prefix=$2

@@ -69,12 +69,14 @@ Outcome runProgram(const std::string &input, const std::string &redirect) {
   return run;
 }
 
-// The Windows runtime writes a NaN without its sign, and its sine and cosine
-// differ from glibc's in the last bits, which shows in values that are zero
-// in exact arithmetic, and altogether for huge angles; Wine's runtime gives a
-// failed read of standard input, from a folder or closed, the reason EINVAL.
-// On ARM the NaN that an invalid operation makes is positive, where x86-64's
-// is negative.
+// Where a platform writes a value otherwise than x86-64 Linux, for the named
+// case or, with no name, for every case. The Windows runtime writes a NaN
+// without its sign, and its sine and cosine differ from glibc's in the last
+// bits, which shows in values that are zero in exact arithmetic, and for
+// huge angles altogether; Wine's runtime
+// gives a failed read of standard input, from a folder or closed, the reason
+// EINVAL. On ARM the NaN that an invalid operation makes is positive, where
+// x86-64's is negative.
 const std::vector<PlatformDifference> kPlatformDifferences = {
     {"windows", nullptr, "-nan", "nan"},
     {"windows", "Cos90IsTinyNotZero", "6.12323e-17", "6.12303e-17"},

@@ -22,7 +22,7 @@ struct Outcome {
 };
 Outcome runProgram(const std::string &input, const std::string &redirect = "");
 
-// Where a platform writes a value otherwise than x86-64 Linux, in one case or all.
+// Where a platform writes a value otherwise than x86-64 Linux (transcript.cpp).
 struct PlatformDifference {
   const char *platform, *test, *onLinux, *there;
 };
