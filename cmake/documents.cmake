@@ -16,9 +16,9 @@
 # UTF-16 with a byte order mark and CR LF, so that Notepad and `type` at a
 # Russian console both show it right; LICENSE.txt and the start file
 # figcalc.cmd with CR LF, the start file in the console's code page.
-# Elsewhere: the tarball's README and LICENSE at its
-# top; the license and the changelog in Debian's formats. Everything
-# compressed is compressed without a time stamp.
+# Elsewhere: the tarball's README and LICENSE at its top; the license and the
+# changelog in Debian's formats. Everything compressed is compressed without a
+# time stamp.
 set(gen ${CMAKE_BINARY_DIR}/generated)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE NEWS)
 
@@ -27,10 +27,9 @@ file(READ doc/hint.txt hint)
 string(STRIP "${hint}" hint)
 
 file(READ LICENSE license)
-string(REGEX MATCH "Copyright \\(c\\) (([0-9]+) [^\n]*)\n\n(.*)" license "${license}")
+string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)\n\n(.*)" license "${license}")
 set(copyright ${CMAKE_MATCH_1}) # "2026 the figcalc developers"
-set(year ${CMAKE_MATCH_2})
-string(STRIP "${CMAKE_MATCH_3}" license_text)
+string(STRIP "${CMAKE_MATCH_2}" license_text)
 
 string(TIMESTAMP page_date "%B %Y" UTC)
 string(TIMESTAMP month "%m" UTC)

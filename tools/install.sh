@@ -28,6 +28,8 @@ if [ "$action" = uninstall ]; then
 fi
 
 [ -x "$build/figcalc" ] || { echo "install: figcalc is not built: run make first" >&2; exit 1; }
+# What an earlier install here put there stays listed.
+earlier=$(grep -svxF "$record" "$record" || true)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage" "$build/install_manifest.txt"' EXIT
 # The folders the install will need, from an install into an empty folder;
@@ -36,7 +38,7 @@ DESTDIR=$stage cmake --install "$build" --prefix "$prefix" >/dev/null
 mkdir -p "$stage$(dirname "$record")"
 created=$(cd "$stage" && find . -mindepth 1 -type d | cut -c2- |
   while IFS= read -r dir; do [ -d "$dir" ] || echo "$dir/"; done)
-printf '%s\n' "$created" | xargs -rd '\n' mkdir -v --
+printf '%s' "$created" | xargs -rd '\n' mkdir -v --
 cmake --install "$build" --strip --prefix "$prefix"
-{ printf '%s\n' "$created"; cat "$build/install_manifest.txt"; printf '\n%s\n' "$record"; } |
-  sed '/^$/d' >"$record"
+{ printf '%s\n' "$earlier" "$created"; cat "$build/install_manifest.txt"; printf '\n%s\n' "$record"; } |
+  awk 'NF && !seen[$0]++' >"$record"
