@@ -65,6 +65,7 @@ try:
             failed |= not number and typed == lines[0] and audit("at the first menu")
             for width, height in ((1280, 800), (375, 667)) if typed == "/" and not number else ():
                 browser.set_window_size(width, height)  # a PC's screen, then a phone's for the rest
+                browser.execute_script("document.getElementById('keys').scrollIntoView(false)")
                 browser.save_screenshot(str(pathlib.Path(shots) / f"division-{width}x{height}.png"))
             if ctrl_d == "buttons" and isinstance(typed, tuple):
                 browser.find_element(By.XPATH, f"//div[@id='keys']/button[.='{typed[0]}']").click()
