@@ -40,18 +40,14 @@ else
   exit 1
 fi
 # apt-get reads nothing from standard input, which may be figcalc's (make run).
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "deps: installing ${missing[*]}"
+install() {
+  echo "deps: installing $*"
   "${as_root[@]}" apt-get update </dev/null
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
-fi
-if ! has_npm "$@"; then
-  echo "deps: installing npm"
-  "${as_root[@]}" apt-get update </dev/null
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y --no-install-recommends npm </dev/null
-fi
+    apt-get install -y --no-install-recommends "$@" </dev/null
+}
+[ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
+has_npm "$@" || install npm
 if ! has_locale; then
   echo "deps: generating the $locale locale"
   "${as_root[@]}" localedef -i ru_RU -f UTF-8 "$locale"
