@@ -14,7 +14,7 @@ trap 'rm -rf "$copies"' EXIT
 for preset in default static; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" --target figcalc minimal >/dev/null
-  cp "build/$preset/figcalc" "build/$preset/bench/minimal" "$copies/"
+  cp "build/$preset/figcalc" "build/$preset/minimal" "$copies/"
   hyperfine -N -w 100 -r "${RUNS:-2000}" -n "figcalc ($preset)" "$copies/figcalc" \
     -n "minimal ($preset)" "$copies/minimal"
   for program in figcalc minimal; do

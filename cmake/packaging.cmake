@@ -1,18 +1,13 @@
-# Installation and the downloads (CPack): the Debian package; the Linux
-# tarball, figcalc-<version>-linux-<processor>.tar.gz, which also holds the
-# README and the license at its top (the `download` component); the Windows
-# zip, figcalc-<version>-win64.zip, with figcalc.exe and its files side by
-# side.
+# Installation and the downloads (CPack): the Debian package; the Linux tarball
+# figcalc-<version>-linux-<processor>.tar.gz, with the README and the license at its top (the
+# component `download`) and without the menu entry; the Windows zip figcalc-<version>-win64.zip.
 if(WIN32)
   install(TARGETS figcalc RUNTIME DESTINATION .)
   set(CPACK_SYSTEM_NAME win64)
 else()
   install(TARGETS figcalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  if(CMAKE_OBJCOPY)
-    # The compilers' identification strings, of no use in a program.
-    add_custom_command(TARGET figcalc POST_BUILD
-                       COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:figcalc>)
-  endif()
+  # The compilers' identification strings, of no use in a program.
+  add_custom_command(TARGET figcalc POST_BUILD COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:figcalc>)
   set(CPACK_STRIP_FILES ON)
   set(CPACK_SYSTEM_NAME linux-${CMAKE_SYSTEM_PROCESSOR})
   set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
@@ -20,16 +15,8 @@ else()
   set(CPACK_COMPONENTS_ALL Unspecified download)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 endif()
-
-set(CPACK_PACKAGE_NAME figcalc)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "console calculator for numbers and for the area and perimeter of figures")
-set(CPACK_PACKAGE_DESCRIPTION
-    "figcalc does one computation per run, picked from a tree of menus in a
-Russian-language dialogue: the square, square root, sine, cosine, tangent or
-cotangent of one number (with exact values for well-known angles), the sum,
-difference, product, quotient or power of two numbers, or the area and
-perimeter of a triangle, circle, rectangle or square.")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${summary}")
+set(CPACK_PACKAGE_DESCRIPTION "${description}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${maintainer}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

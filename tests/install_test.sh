@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs figcalc as `make install` does, from the build folder BUILD into
-# the folder PREFIX (the end-to-end tables then run against the program
-# there), writing nothing in BUILD, and renders both manual pages without a
-# warning; then into a new folder, which its uninstall removes.
+# Installs figcalc as `make install` does, from the build folder BUILD into the folder PREFIX
+# (the end-to-end tables then run against the program there), writing nothing in BUILD, and
+# renders both manual pages without a warning; the desktop entry, run as a desktop runs it,
+# starts the start file there. Then into a new folder, which its uninstall removes.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 build=$1 prefix=$2
@@ -17,8 +17,10 @@ for page in "man1/figcalc.1:EXIT STATUS" "ru/man1/figcalc.1:КОД ЗАВЕРШ�
   [ ! -s "$work/warnings" ] || fail "${page%%:*}: $(cat "$work/warnings")"
   grep -qx "${page#*:}" "$work/page" || fail "no heading '${page#*:}' in ${page%%:*}"
 done
-grep -qx "Exec=$prefix/libexec/figcalc/start" "$prefix"/share/applications/*.desktop ||
-  fail "no desktop entry runs the start file"
+# Its Exec, unquoted as the desktop entry specification says, is a command for sh.
+entry=$prefix/share/applications/figcalc.desktop
+eval "$(sed -n 's/^Exec=//p' "$entry" | sed 's/\\\\/\\/g; s/%k/"$entry"/')" </dev/null >"$work/started" 2>&1 || true
+grep -qxF "${FIGCALC_HINT:?}" "$work/started" || fail "the desktop entry did not run the start file: $(cat "$work/started")"
 ok "installed in $prefix; both manual pages render; the desktop entry runs the start file there"
 for action in install uninstall; do bash "$top/tools/install.sh" $action "$work/new/prefix" "$build" >/dev/null; done
 [ ! -e "$work/new" ] || fail "uninstall left $(find "$work/new")"

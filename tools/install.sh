@@ -1,44 +1,29 @@
 #!/usr/bin/env bash
-# make install and make uninstall: figcalc as build/default holds it, installed
-# under PREFIX (stripped) and removed again.
-#   install.sh install|uninstall PREFIX [BUILD]
-#
-# Installing builds nothing and leaves nothing in build/, so that `sudo make
-# install` leaves no file of root's in a tree its user built. What it put
-# under PREFIX, the folders it made included, is listed in the file
-# PREFIX/share/figcalc/installed; uninstall removes exactly that, each
-# folder once it is empty, and nothing that another install (such as the
-# tests') wrote elsewhere.
+# make install and make uninstall: install.sh install|uninstall PREFIX [BUILD]. CMake installs
+# BUILD (build/default) under PREFIX, stripped, and the list of what it put there, the folders
+# it made first, goes to PREFIX/share/figcalc/installed, from which uninstall removes exactly
+# that. Nothing is left in BUILD, so that `sudo make install` puts no file of root's in a
+# user's tree.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-action=$1 prefix=$(realpath -m "$2")
-build=${3:-build/default} record=$prefix/share/figcalc/installed
-
-if [ "$action" = uninstall ]; then
-  [ -f "$record" ] || { echo "uninstall: no figcalc installed in $prefix by make install" >&2; exit 1; }
-  # Newest first: the record, the files, then the folders, deepest first.
+prefix=$(realpath -m "$2") build=${3:-build/default}
+record=$prefix/share/figcalc/installed
+if [ "$1" = uninstall ]; then
+  [ -f "$record" ] || { echo "uninstall: nothing installed in $prefix by make install" >&2; exit 1; }
   tac "$record" | while IFS= read -r path; do
-    if [ "${path%/}" != "$path" ]; then
-      rmdir --ignore-fail-on-non-empty -v -- "$path"
-    else
-      rm -fv -- "$path"
-    fi
+    if [ -d "$path" ]; then rmdir --ignore-fail-on-non-empty -v -- "$path"; else rm -fv -- "$path"; fi
   done
   exit 0
 fi
-
 [ -x "$build/figcalc" ] || { echo "install: figcalc is not built: run make first" >&2; exit 1; }
-# What an earlier install here put there stays listed.
-earlier=$(grep -svxF "$record" "$record" || true)
 stage=$(mktemp -d)
 trap 'rm -rf "$stage" "$build/install_manifest.txt"' EXIT
-# The folders the install will need, from an install into an empty folder;
-# those missing under PREFIX are made, and listed first.
+# The folders an install makes: those of an install elsewhere that PREFIX lacks. An earlier
+# install's stay listed.
 DESTDIR=$stage cmake --install "$build" --prefix "$prefix" >/dev/null
-mkdir -p "$stage$(dirname "$record")"
-created=$(cd "$stage" && find . -mindepth 1 -type d | cut -c2- |
-  while IFS= read -r dir; do [ -d "$dir" ] || echo "$dir/"; done)
-printf '%s' "$created" | xargs -rd '\n' mkdir -v --
+mkdir -p "$stage${record%/*}"
+made=$(cd "$stage" && find . -type d | cut -c2- | while IFS= read -r dir; do [ -d "$dir" ] || echo "$dir"; done)
+earlier=$(cat "$record" 2>/dev/null || true)
 cmake --install "$build" --strip --prefix "$prefix"
-{ printf '%s\n' "$earlier" "$created"; cat "$build/install_manifest.txt"; printf '\n%s\n' "$record"; } |
-  awk 'NF && !seen[$0]++' >"$record"
+mkdir -p "${record%/*}"
+printf '%s\n' "$earlier" "$made" "$(cat "$build/install_manifest.txt")" "$record" | awk 'NF && !seen[$0]++' >"$record"
