@@ -1,7 +1,7 @@
 // The calculator's operands: a number and the outcome of an operation on it.
 #pragma once
 
-// Writes a result line: a line break, "Результат:", the number, a line break.
+// Writes a result line: a line break, the word for the result, the number, a line break.
 void writeResult(double r);
 
 struct num {

@@ -3,7 +3,7 @@
 # minimal Debian root (debootstrap --variant=minbase, from this machine's own
 # apt sources) with a clone of the committed HEAD in it and only git and make
 # added, as a newcomer's clone is, used as root, twice:
-#   - `make run` installs the compiler and CMake and divides 6 by 3;
+#   - `make run` installs the compiler and CMake, builds figcalc alone and divides 6 by 3;
 #   - `make check` installs what it lacks and passes.
 # The pristine root is kept in /var/cache/figcalc and copied for each use, and
 # the packages fetched inside are kept beside it. Skipped where no such root
@@ -90,12 +90,17 @@ failed() { tail -40 "$1"; fail "$2"; }
 
 fresh_root
 say "run command: git and make added; make run on the input '1 2 6 3 /'"
-inside 900 "$(apt_install git make) && cd /root/figcalc && printf '1 2 6 3 /' | make run" \
-  >"$cache/run.log" 2>&1 || failed "$cache/run.log" "make run"
-grep -qx 'Результат:2' "$cache/run.log" || failed "$cache/run.log" "no line 'Результат:2'"
+inside 900 "$(apt_install git make) && cd /root/figcalc && printf '1 2 6 3 /' | make run >/root/run.log 2>&1 &&
+  printf '1 2 6 3 /' | build/default/figcalc >/root/piped && find build/default -type f \\( -name '*_tests' -o -name minimal \\) >/root/built" ||
+  failed "$root/root/run.log" "make run"
+cp "$root/root/run.log" "$cache/run.log"
+# It ends with what figcalc writes through a pipe, and builds figcalc alone.
+tail -c "$(wc -c <"$root/root/piped")" "$cache/run.log" | cmp -s - "$root/root/piped" ||
+  failed "$cache/run.log" "make run did not end with what figcalc writes: $(cat "$root/root/piped")"
+[ ! -s "$root/root/built" ] || failed "$cache/run.log" "make run built $(cat "$root/root/built")"
 grep '^deps: ' "$cache/run.log" | sed 's/^/    /'
 grep -q '^deps: installing' "$cache/run.log" || failed "$cache/run.log" "make run installed nothing"
-say "ok: make run wrote 'Результат:2'"
+say "ok: make run built figcalc alone, which divided 6 by 3"
 
 fresh_root
 say "test command: git and make added; make check"

@@ -1,5 +1,7 @@
 #include "figures.h"
 
+#include "messages.h"
+
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -22,10 +24,12 @@ TEST(Figures, OperationsWriteTheirLabelAndReturnTheNumber) {
   const double expected[] = {6, 12, 6, 10, 4, 8, 3.141592653589793, 6.283185307179586};
   for (int i = 0; i < 8; ++i)
     EXPECT_EQ(got[i], expected[i]) << i;
-  EXPECT_EQ(out.str(), "\nПлощадь Треугольника:\n\nПеримерт Треугольника:\n"
-                       "\nПлощадь Прямоугольника:\n\nПеримерт Прямоугольника:\n"
-                       "\nПлощадь Квадрата:\n\nПеримерт Квадрата:\n"
-                       "\nПлощадь Круга:\n\nПеримерт Круга:\n");
+  std::string labels;
+  for (const char *label : {msg::kTriangleArea, msg::kTrianglePerimeter, msg::kRectangleArea,
+                            msg::kRectanglePerimeter, msg::kSquareArea, msg::kSquarePerimeter,
+                            msg::kCircleArea, msg::kCirclePerimeter})
+    labels += std::string("\n") + label + "\n";
+  EXPECT_EQ(out.str(), labels);
 }
 
 } // namespace

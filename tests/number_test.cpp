@@ -1,5 +1,7 @@
 #include "number.h"
 
+#include "messages.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -33,7 +35,7 @@ TEST(Number, PrintWritesResultLine) {
   std::streambuf *saved = std::cout.rdbuf(captured.rdbuf());
   (Number(0.1) + Number(0.2)).print();
   std::cout.rdbuf(saved);
-  EXPECT_EQ(captured.str(), "\nРезультат:0.3\n");
+  EXPECT_EQ(captured.str(), std::string("\n") + msg::kResult + "0.3\n");
 }
 
 } // namespace

@@ -1,34 +1,35 @@
 #!/usr/bin/env bash
-# Runs figcalc (the command in the arguments: the program, or `wine
-# figcalc.exe` for Wine's console) at a real terminal, a tmux pane in the
-# locale LANG names, types its input a step at a time, and checks that every
-# prompt is on the screen while the program waits for the next input (nothing
-# typed yet, so it cannot have gone further), and that the final screen is
-# exactly what a person sees.
+# Runs figcalc at a real terminal, a tmux pane in the locale LANG names, typing its input a line
+# at a time, each once the screen shows everything the program writes before it reads that
+# line (nothing is typed yet, so it cannot have gone further); the final screen must be exactly
+# what a person sees. What the program writes is what PROGRAM (the arguments, or `wine
+# figcalc.exe`, whose output is decoded as Windows writes it) writes through a pipe, where it
+# waits for a line after each menu's line and each prompt for a number.
 #
-# With FIGCALC_PAUSE set, the command is a start file that waits for a key
-# once the program has ended, writing FIGCALC_PAUSE: only the circle runs,
-# and its result, which ends without a line break, must stay on the screen
-# with that text on the next line, for a second and until a key is pressed.
-# It first writes the line of help FIGCALC_HINT and an empty line (the pane
-# is wide enough for that line: Wine's console breaks what it wraps).
+# After `--`, a start file that runs PROGRAM and then waits for a key: only the circle runs,
+# after the line of help FIGCALC_HINT and an empty line (the pane is wide enough for it: Wine's
+# console breaks what it wraps), and its result, which ends without a line break, must stay
+# on the screen with the wait's message FIGCALC_PAUSE on the next line, for a second and until
+# a key is pressed.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
-command=$(printf '%q ' "$@")
+program=()
+while [ $# -gt 0 ] && [ "$1" != -- ]; do program+=("$1") && shift; done
+start=("${@:2}")
+command=$(printf '%q ' "${start[@]:-${program[@]}}")
 needs tmux
 export LANG=${LANG:-C.UTF-8}
 locale -a | grep -qix "${LANG//-/-\\?}" || fail "the locale $LANG is not generated"
-server=figcalc-terminal-$$
 status=$work/status
 tmx() { tmux -L "$server" "$@"; }
 cleanup() { tmx kill-server 2>/dev/null || true; }
 
-# The screen: every line of the pane and its history, without tmux's own
-# line once the program has ended. ($(...) drops the empty lines at the end.)
+# The screen: every line of the pane and its history, without tmux's own line once the program
+# has ended. ($(...) drops the empty lines at the end.)
 screen() { tmx capture-pane -p -S - | sed '/^Pane is dead/d'; }
 
-# Waits up to 10 seconds for the screen to be exactly $1, less the spaces a
-# terminal does not show at the end of a line.
+# Waits up to 10 seconds for the screen to be exactly $1, less the spaces a terminal does not
+# show at the end of a line.
 expect_screen() {
   local want
   want=$(printf '%s' "$1" | sed 's/ *$//')
@@ -39,30 +40,52 @@ expect_screen() {
   fail "$name: the screen should be:"$'\n'"$want"$'\n'"--- but is:"$'\n'"$(screen)"
 }
 
-# A run: the program starts in a fresh pane and writes $2; then each pair of
-# arguments is a line to type, once the screen shows everything so far (with
-# $hold set, for a second before the last line) and the program still runs,
-# and what the program writes after it. The terminal echoes what is typed.
+# What PROGRAM writes for the lines typed, $@, cut where it waits for each: into `written`.
+piped() {
+  local text line='' i
+  text=$(printf '%s\n' "$@" | "${program[@]}" | if [ "${program[0]}" = wine ]; then
+    iconv -f CP1251 -t UTF-8 | tr -d '\r'; else cat; fi)
+  written=("")
+  for ((i = 0; i < ${#text}; i++)); do
+    written[-1]+=${text:i:1} line+=${text:i:1}
+    if [ "${text:i:1}" = $'\n' ]; then
+      [[ ! $line =~ \(.\)\ *$'\n'$ ]] || written+=("")
+      line=
+    elif [[ $line =~ ^([123]:|R=)+$ ]]; then
+      written+=("")
+    fi
+  done
+  [ ${#written[@]} = $(($# + 1)) ] || fail "$name: $((${#written[@]} - 1)) waits for $# lines: ${written[*]}"
+}
+
+# Types the line $2 once the screen is $1, with $hold set for a second.
+answer() {
+  expect_screen "$1"
+  [ -z "${hold:-}" ] || { sleep 1 && expect_screen "$1"; }
+  [ ! -s "$status" ] || fail "$name: ended while waiting for '$2'"
+  tmx send-keys -l "$2"
+  tmx send-keys Enter
+}
+
+# A run: the program starts in a fresh pane, and the lines $@ are typed in turn; the terminal
+# echoes them. The start file's line of help comes first, and its wait last.
 session() {
-  name=$1 shown=$2
-  shift 2
+  name=$1
+  shift
+  piped "$@"
+  local shown=${hint:-}${written[0]} i
   : >"$status"
-  tmx kill-server 2>/dev/null || true
   server=figcalc-terminal-$$-$name # a new one: the last may still be ending
   tmx -f /dev/null new-session -d -x 200 -y 40 "$command; echo \$? >'$status'" \; \
     set-option remain-on-exit on
-  while [ $# -gt 0 ]; do
-    expect_screen "$shown"
-    if [ $# -eq 2 ] && [ -n "${hold:-}" ]; then
-      sleep 1
-      expect_screen "$shown"
-    fi
-    [ ! -s "$status" ] || fail "$name: ended while waiting for '$1'"
-    tmx send-keys -l "$1"
-    tmx send-keys Enter
-    shown+="$1"$'\n'"$2"
-    shift 2
+  for ((i = 1; i <= $#; i++)); do
+    answer "$shown" "${!i}"
+    shown+="${!i}"$'\n'"${written[i]}"
   done
+  if [ -n "${hint:-}" ]; then
+    shown+=$'\n'$FIGCALC_PAUSE
+    hold=1 answer "$shown" ""
+  fi
   expect_screen "$shown"
   for _ in $(seq 100); do
     [ -s "$status" ] && break
@@ -72,23 +95,10 @@ session() {
   ok "$name"
 }
 
-main=$'калькулятор чисел (1) площадь и периметр фигур (2)\n'
-mode=$'одно число (1) два числа (2)\n'
-
-circle=(2 $'Треугольник(1) Круг (2) Прямоугольник (3) Квадрат (4) \n' 2 $'\nВведите радиус:\nR=' 1
-  $'\nПлощадь Круга:\n3.14159\nПеримерт Круга:\n6.28319')
-if [ -n "${FIGCALC_PAUSE:-}" ]; then
-  # The start file's wait after the result; Enter is the key.
-  circle[-1]+=$'\n'"$FIGCALC_PAUSE"
-  hold=1 session circle "${FIGCALC_HINT:?}"$'\n\n'"$main" "${circle[@]}" "" ""
+if [ ${#start[@]} -gt 0 ]; then
+  hint="${FIGCALC_HINT:?}"$'\n\n' session circle 2 2 1
   exit 0
 fi
-session circle "$main" "${circle[@]}"
-
-session division "$main" 1 "$mode" 2 $'Введите числа:\n\n1:' 6 2: 3 \
-  $'Сложение(+) Вычитание(-) умножение(*) деление(/) число А в степень B (a)\n' / $'\nРезультат:2\n'
-
-session sine "$main" 1 "$mode" 1 $'Введите число:\n\n1:' 45 \
-  $'квадрат (a) корень (b) синус (s) косинус (c) тангенс (t) котангенс (k)\n' \
-  s $'\nsin(45°) = ?2/2\nДругое решение:\nsin(45°) = 0.707107\n'
-
+session circle 2 2 1
+session division 1 2 6 3 /
+session sine 1 1 45 s
