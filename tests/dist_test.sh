@@ -86,7 +86,7 @@ exe: high-entropy ASLR         # x86_64-w64-mingw32-objdump -p $exe # HIGH_ENTRO
 exe: DEP                       # x86_64-w64-mingw32-objdump -p $exe # NX_COMPAT
 exe: no time stamp             # TZ=UTC x86_64-w64-mingw32-objdump -p $exe # Time/Date.*Jan  1 00:00:00 1970
 exe: stripped                  # x86_64-w64-mingw32-objdump -t $exe # no symbols
-exe: description in Russian    # resources # VALUE "FileDescription", L"figcalc: калькулятор чисел
+exe: description in Russian    # resources # VALUE "FileDescription", L"figcalc: $(head -1 "$top/doc/description.ru.txt")"
 exe: copyright and license     # resources # VALUE "LegalCopyright", "$copyright\\. MIT License"
 exe: original file name        # resources # VALUE "OriginalFilename", "figcalc.exe"
 exe: manifest, as invoker      # resources # level=""asInvoker""
