@@ -1,13 +1,9 @@
 #!/usr/bin/env bash
-# The README's two commands on a machine that has nothing installed by hand: a
-# minimal Debian root (debootstrap --variant=minbase, from this machine's own
-# apt sources) with a clone of the committed HEAD in it and only git and make
-# added, as a newcomer's clone is, used as root, twice:
-#   - `make run` installs the compiler and CMake, builds figcalc alone and divides 6 by 3;
-#   - `make check` installs what it lacks and passes.
-# The pristine root is kept in /var/cache/figcalc and copied for each use, and
-# the packages fetched inside are kept beside it. Skipped where no such root
-# can be built here.
+# The README's two commands as root in a minimal Debian root (debootstrap --variant=minbase,
+# from this machine's apt sources) with a clone of HEAD and only git and make added: `make run`
+# installs the compiler and CMake, builds figcalc alone and divides 6 by 3; `make check`
+# installs what it lacks and passes. The pristine root is kept in /var/cache/figcalc, copied for
+# each use, with the packages fetched beside it. Skipped where no such root can be built.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 cache=/var/cache/figcalc

@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
-# The downloads in DIST as their users get them, each unpacked into the folder
-# UNPACKED (the Debian package installed there, in root/, with dpkg), where
-# the end-to-end tables and the console tests then run the programs. Checked
-# here: SHA256SUMS, what each download holds, and a table of what the tables
-# cannot see: the version and the license in each, lintian on the package,
-# the hardening of each program that lintian does not check, figcalc.exe's
-# resources, and the Windows files' encodings.
+# The downloads in DIST as their users get them, each unpacked into the folder UNPACKED (the
+# Debian package installed there, in root/, with dpkg), where the end-to-end tables and the
+# console tests then run the programs. Checked here: SHA256SUMS, what each download holds, and
+# a table of what the tables cannot see: the version and the license in each, lintian on the
+# package, the hardening lintian does not check, figcalc.exe's resources, the files' encodings.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 dist=$1 version=$2 unpacked=$3

@@ -1,16 +1,10 @@
 #!/usr/bin/env bash
-# Runs figcalc at a real terminal, a tmux pane in the locale LANG names, typing its input a line
-# at a time, each once the screen shows everything the program writes before it reads that
-# line (nothing is typed yet, so it cannot have gone further); the final screen must be exactly
-# what a person sees. What the program writes is what PROGRAM (the arguments, or `wine
-# figcalc.exe`, whose output is decoded as Windows writes it) writes through a pipe, where it
-# waits for a line after each menu's line and each prompt for a number.
-#
-# After `--`, a start file that runs PROGRAM and then waits for a key: only the circle runs,
-# after the line of help FIGCALC_HINT and an empty line (the pane is wide enough for it: Wine's
-# console breaks what it wraps), and its result, which ends without a line break, must stay
-# on the screen with the wait's message FIGCALC_PAUSE on the next line, for a second and until
-# a key is pressed.
+# figcalc at a real terminal, a tmux pane in the locale LANG names: each line is typed once the
+# screen shows what PROGRAM (the arguments; `wine figcalc.exe` decoded as Windows writes) writes
+# through a pipe before it reads that line, and the final screen is all of it, as a person sees
+# it. After `--`, a start file that runs PROGRAM after the line of help FIGCALC_HINT and an empty
+# line, and then waits for Enter: its result, which ends without a line break, must stay on the
+# screen with the message FIGCALC_PAUSE on the next line, for a second and until Enter.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 program=()
@@ -40,22 +34,13 @@ expect_screen() {
   fail "$name: the screen should be:"$'\n'"$want"$'\n'"--- but is:"$'\n'"$(screen)"
 }
 
-# What PROGRAM writes for the lines typed, $@, cut where it waits for each: into `written`.
+# What PROGRAM writes for the lines typed, $@, cut where it waits for a line: after a menu's
+# line, "... (x)", and after each prompt for a number, "1:" to "3:" or "R=".
 piped() {
-  local text line='' i
-  text=$(printf '%s\n' "$@" | "${program[@]}" | if [ "${program[0]}" = wine ]; then
-    iconv -f CP1251 -t UTF-8 | tr -d '\r'; else cat; fi)
-  written=("")
-  for ((i = 0; i < ${#text}; i++)); do
-    written[-1]+=${text:i:1} line+=${text:i:1}
-    if [ "${text:i:1}" = $'\n' ]; then
-      [[ ! $line =~ \(.\)\ *$'\n'$ ]] || written+=("")
-      line=
-    elif [[ $line =~ ^([123]:|R=)+$ ]]; then
-      written+=("")
-    fi
-  done
-  [ ${#written[@]} = $(($# + 1)) ] || fail "$name: $((${#written[@]} - 1)) waits for $# lines: ${written[*]}"
+  mapfile -d $'\1' -t written < <(printf '%s\n' "$@" | "${program[@]}" |
+    if [ "${program[0]}" = wine ]; then iconv -f CP1251 -t UTF-8 | tr -d '\r'; else cat; fi |
+    sed -zE 's/\([^()]\) *\n/&\x01/g; s/(^|\n)([123]:|R=)/&\x01/g; :a; s/\x01([123]:|R=)([^\x01]|$)/\x01\1\x01\2/; ta')
+  [ ${#written[@]} = $(($# + 1)) ] || fail "$name: figcalc waits $((${#written[@]} - 1)) times for $# lines"
 }
 
 # Types the line $2 once the screen is $1, with $hold set for a second.
@@ -75,7 +60,8 @@ session() {
   piped "$@"
   local shown=${hint:-}${written[0]} i
   : >"$status"
-  server=figcalc-terminal-$$-$name # a new one: the last may still be ending
+  # A new server, as the last may still be ending; a wide pane, as Wine's console breaks lines.
+  server=figcalc-terminal-$$-$name
   tmx -f /dev/null new-session -d -x 200 -y 40 "$command; echo \$? >'$status'" \; \
     set-option remain-on-exit on
   for ((i = 1; i <= $#; i++)); do
