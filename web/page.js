@@ -4,9 +4,29 @@
   const screen = $('screen'), form = $('form'), line = $('line'), keys = $('keys');
   const status = $('status'), end = $('end'), again = $('again');
   const encoder = new TextEncoder();
-  // Cyrillic letters that look like the Latin keys of the menus.
-  const lookalikes = { а: 'a', А: 'a', с: 'c', С: 'c', к: 'k', К: 'k' };
-  let out = $('out'), input, ended, exited, reader, decoder, written, text, menu, byButton;
+  // What a character typed at a menu may have meant when it is none of its
+  // keys: the key in its place on the Latin (US) layout, for a pupil who
+  // forgot to switch from the Russian one; the Latin letter it looks like; the
+  // one it sounds like, as Russian schools name the Latin letters.
+  const table = (from, to) => Object.fromEntries([...from].map((letter, i) => [letter, to[i]]));
+  const shapes = table('асеорхукВНМТ−–—', 'aceopxykbhmt---');
+  const sounds = table('абвгдезиклмнопрстуфхцэ', 'abvgdeziklmnoprstufhce');
+  const signs = {
+    Backquote: '`~', Minus: '-_', Equal: '=+', BracketLeft: '[{', BracketRight: ']}',
+    Backslash: '\\|', Semicolon: ';:', Quote: '\'"', Comma: ',<', Period: '.>', Slash: '/?',
+    NumpadAdd: '++', NumpadSubtract: '--', NumpadMultiply: '**', NumpadDivide: '//',
+    NumpadDecimal: '..', NumpadComma: ',,', NumpadEqual: '==',
+  };
+  const latin = ({ code, shiftKey }) => {
+    const [, kind, name] = /^(Key|Digit|Numpad|)(.*)$/.exec(code);
+    if (kind === 'Key') return name.toLowerCase();
+    if (kind && /^\d$/.test(name)) return kind === 'Digit' && shiftKey ? ')!@#$%^&*('[name] : name;
+    return signs[code] && signs[code][shiftKey ? 1 : 0];
+  };
+  // Where each character was typed last: a phone's keyboard may not say.
+  const places = new Map();
+  let out = $('out'), input, pending, ending, ended, exited, reader, decoder, written, text;
+  let menu, choices, refused, byButton;
 
   // What the program writes: bytes, decoded as they come and shown together,
   // at the latest when the program waits or ends; `text` since it last read.
@@ -47,32 +67,101 @@
   new ResizeObserver(() => form.hidden || fit()).observe(screen);
 
   // The menu the program waits at, if the last line it wrote since it last
-  // read is one: its choices, "text (key)" each, as buttons that answer with
-  // their key.
-  const offer = () => {
+  // read is one: its choices, "text (key)" each.
+  const question = () => {
     const last = /(?:^|\n)([^\n]*)\n$/.exec(text);
-    menu = last && /^(?:[^()]+\(.\))+ *$/.test(last[1])
+    return last && /^(?:[^()]+\(.\))+ *$/.test(last[1])
       ? [...last[1].matchAll(/ *([^():=]+?) *\((.)\)/g)].map(([, label, key]) => ({ label, key }))
       : [];
-    keys.replaceChildren(...menu.map(({ label, key }) => {
+  };
+  // The choices offered, as buttons that answer with their key.
+  const offer = () => {
+    keys.replaceChildren(...choices.map(({ label, key }) => {
       const button = document.createElement('button');
       button.type = 'button';
       button.value = key;
       button.textContent = label;
       return button;
     }));
-    (menu.length ? keys : line).scrollIntoView({ block: 'nearest' });
+    (choices.length ? keys : line).scrollIntoView({ block: 'nearest' });
     if (byButton) (keys.firstChild || line).focus();
   };
 
-  // What is typed: queued, and given to the program when it reads. A pupil's
-  // decimal comma goes as a point, and at a menu a Cyrillic letter that looks
-  // like one of its keys as that key; what is shown is what the program gets.
+  // The keys of the menu that a character typed at it may mean: itself, or
+  // else each of its readings that is one.
+  const meant = (typed) => {
+    const itself = menu.filter(({ key }) => key === typed);
+    if (itself.length) return itself;
+    const lower = typed.toLowerCase();
+    const readings = [places.get(typed), lower, shapes[typed], shapes[lower], sounds[lower]];
+    return menu.filter(({ key }) => readings.includes(key));
+  };
+  const or = (items) => items.slice(0, -1).join(', ') + (items[1] ? ' или ' : '') + items.at(-1);
+  // A number written as figcalc reads one; it must also be within a double's
+  // range, beyond which figcalc fails and reads nothing more.
+  const number = /^[+-]?(?:\d+\.?\d*|\.\d+)(?:e[+-]?\d+)?$/i;
+
+  // What cannot be sent goes back into the answer field, with the rest of its
+  // line, for the pupil to mend, and nothing after it is sent, the end of
+  // input neither: the status line says why.
+  const refuse = (why, offered) => {
+    refused = line.value = pending.trim();
+    pending = '';
+    ending = false;
+    status.textContent = why;
+    choices = offered;
+    offer();
+    line.focus();
+    line.select();
+  };
+  // The next answer of what is typed, to the question figcalc asks now: at a
+  // menu one character, sent as the key it means; at a prompt a word, sent
+  // only if it is a number (with a decimal comma as a point). The blanks
+  // after it go with it, so that figcalc asks its next question before the
+  // next answer is looked at; what is shown is what figcalc gets.
+  const answer = () => {
+    const [whole, blanks, word] = /^(\s*)(\S*)\s*/.exec(pending);
+    if (!word && ending) {
+      pending = '';
+      return;
+    }
+    let taken = whole, sent;
+    if (menu.length) {
+      const typed = [...word][0], meanings = typed ? meant(typed) : [];
+      if (meanings.length > 1) {
+        const which = meanings.map(({ label, key }) => `${label} (${key})`);
+        return refuse(`«${typed}» — это ${or(which)}?`, meanings);
+      }
+      if (!meanings.length) {
+        const all = or(menu.map(({ key }) => key));
+        return refuse(typed ? `В этом меню нет «${typed}»: выберите ${all}.` : `Выберите ${all}.`,
+                      menu);
+      }
+      if (typed !== word) taken = blanks + typed;
+      sent = blanks + meanings[0].key + taken.slice(blanks.length + typed.length);
+    } else {
+      const read = word.replace(/,/g, '.'), written = number.test(read);
+      if (!written || !Number.isFinite(+read)) {
+        const what = written ? 'слишком большое по модулю число' : 'не число';
+        return refuse(`${word ? `«${word}» — ${what}. ` : ''}Введите число цифрами, например 7.5.`,
+                      []);
+      }
+      sent = blanks + read + whole.slice(blanks.length + word.length);
+    }
+    pending = pending.slice(taken.length);
+    status.textContent = '';
+    input = encoder.encode(sent);
+    show(sent, true);
+  };
+
+  // What is typed: given to the program an answer at a time when it reads.
   const deliver = () => {
-    if (!reader || (!input.length && !ended)) return;
+    if (!reader) return;
+    if (!input.length && pending) answer();
+    if (!input.length && !pending && ending) ended = true;
+    if (!input.length && !ended) return;
     screen.removeAttribute('data-waiting');
     keys.replaceChildren();
-    menu = [];
     const bytes = input.slice(0, reader.size);
     // Blanks alone leave the program at the same question, and its menu.
     if (bytes.some((b) => b !== 32 && (b < 9 || b > 13))) text = '';
@@ -80,31 +169,38 @@
     reader.resolve(bytes);
     reader = undefined;
   };
-  const send = (typed) => {
-    if (exited || !typed) return;
-    typed = typed.replace(/,/g, '.').replace(/[аАсСкК]/g, (letter) =>
-      (menu.some(({ key }) => key === lookalikes[letter]) ? lookalikes[letter] : letter));
-    show(typed, true);
-    input = Uint8Array.of(...input, ...encoder.encode(typed));
+  const send = (typed, end) => {
+    if (exited) return;
+    pending += typed;
+    ending = end;
     deliver();
   };
+  // Ctrl+D sends what is typed, then the end of input; an empty line, only
+  // the end.
   const endInput = () => {
-    send(line.value);
+    const typed = line.value;
     line.value = '';
-    ended = true;
-    deliver();
+    send(typed, true);
   };
   form.addEventListener('submit', (event) => {
     event.preventDefault();
     byButton = false;
-    send(line.value + '\n');
+    const typed = line.value;
     line.value = '';
+    send(typed + '\n', false);
   });
   keys.addEventListener('click', (event) => {
     const button = event.target.closest('button');
     if (!button) return;
     byButton = true;
-    send(button.value + '\n');
+    // The button answers instead of what could not be sent.
+    if (line.value === refused) line.value = '';
+    send(button.value + '\n', false);
+  });
+  line.addEventListener('keydown', (event) => {
+    if ([...event.key].length === 1 && !event.ctrlKey && !event.altKey && !event.metaKey) {
+      places.set(event.key, latin(event));
+    }
   });
   // Ctrl+D by the key's place, whatever the layout (Russian: «в») or Caps Lock.
   addEventListener('keydown', (event) => {
@@ -132,10 +228,10 @@
       form.before(document.createElement('hr'), out);
     }
     input = new Uint8Array(0);
-    ended = exited = byButton = false;
+    pending = text = status.textContent = '';
+    ending = ended = exited = byButton = false;
     decoder = new TextDecoder();
-    text = status.textContent = '';
-    menu = [];
+    menu = choices = [];
     again.hidden = true;
     line.disabled = end.hidden = form.hidden = false;
     line.focus();
@@ -148,6 +244,7 @@
       readInput: (size) => new Promise((resolve) => {
         flush();
         reader = { size, resolve };
+        menu = choices = question();
         deliver();
         if (!reader) return;
         screen.setAttribute('data-waiting', '');
