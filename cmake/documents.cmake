@@ -1,28 +1,26 @@
-# What is shipped beside the program, each made from one source: the version from project(),
-# the copyright and license from LICENSE, the descriptions from doc/description*.txt, the line
-# of help from doc/hint.txt, the release history from NEWS, the dates from SOURCE_DATE_EPOCH
-# (the last commit's, in a release) or today. The manual pages are the one description of the
-# program's behaviour, shipped in the form each build's users read.
+# What is shipped beside the program, each from one source: the version from project(), the
+# copyright and license from LICENSE, the descriptions from doc/description*.txt, the line of
+# help from doc/hint.txt, the release history from NEWS, the date from SOURCE_DATE_EPOCH (the
+# last commit's, in a release) or today; the manual pages, in the form each build's users read.
 set(gen ${CMAKE_BINARY_DIR}/generated)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE NEWS doc/hint.txt
-                                                               doc/description.txt doc/description.ru.txt)
+             doc/description.txt doc/description.ru.txt)
 file(READ doc/hint.txt hint)
 string(STRIP "${hint}" hint)
 file(READ LICENSE license)
 string(REGEX MATCH "Copyright \\(c\\) ([^\n]*)\n\n(.*[^\n])" _ "${license}")
 set(copyright ${CMAKE_MATCH_1}) # "2026 the figcalc developers"
 set(license_text ${CMAKE_MATCH_2})
-macro(describe suffix file) # the one-line description, then the longer one
-  file(READ doc/${file} text)
+foreach(lang IN ITEMS "" _ru) # the one-line description, then the longer one
+  string(REPLACE _ . file doc/description${lang}.txt)
+  file(READ ${file} text)
   string(REGEX MATCH "^([^\n]+)\n\n(.*[^\n])" _ "${text}")
-  set(summary${suffix} "${CMAKE_MATCH_1}")
-  set(description${suffix} "${CMAKE_MATCH_2}")
-endmacro()
-describe("" description.txt)
-describe(_ru description.ru.txt)
+  set(summary${lang} "${CMAKE_MATCH_1}")
+  set(description${lang} "${CMAKE_MATCH_2}")
+endforeach()
 string(TIMESTAMP page_date "%Y-%m-%d" UTC)
-configure_file(doc/figcalc.1.in ${gen}/figcalc.1 @ONLY)
-configure_file(doc/figcalc.ru.1.in ${gen}/figcalc.ru.1 @ONLY)
+configure_file(doc/figcalc.1.in ${gen}/man/man1/figcalc.1 @ONLY)
+configure_file(doc/figcalc.ru.1.in ${gen}/man/ru/man1/figcalc.1 @ONLY)
 if(EMSCRIPTEN)
   return()
 endif()
@@ -44,36 +42,28 @@ if(WIN32)
                   OUTPUT_FILE ${gen}/figcalc.cmd COMMAND_ERROR_IS_FATAL ANY)
   # README.txt: a few lines, then both pages, Russian first, as plain text in UTF-16 with
   # CR LF, which Notepad and `type` at a Russian console both show right.
-  find_program(GROFF groff REQUIRED)
-  file(READ doc/README.txt.in head)
-  string(CONFIGURE "${head}" head @ONLY)
-  foreach(page figcalc.ru.1 figcalc.1)
-    execute_process(COMMAND ${GROFF} -kKutf-8 -t -man -Tutf8 -rHY=0 -P-cbou ${gen}/${page}
-                    OUTPUT_VARIABLE text COMMAND_ERROR_IS_FATAL ANY)
-    string(APPEND head "${text}")
-  endforeach()
-  file(WRITE ${gen}/README.utf-8.txt "${head}")
-  execute_process(COMMAND sed "s/$/\\r/" ${gen}/README.utf-8.txt COMMAND iconv -f UTF-8 -t UTF-16
-                  OUTPUT_FILE ${gen}/README.txt COMMAND_ERROR_IS_FATAL ANY)
+  configure_file(doc/README.txt.in ${gen}/README.head @ONLY)
+  execute_process(
+    COMMAND sh -c [[cat "$0" && for page; do groff -kKutf-8 -t -man -Tutf8 -rHY=0 -P-cbou "$page"
+                    done]] ${gen}/README.head ${gen}/man/ru/man1/figcalc.1 ${gen}/man/man1/figcalc.1
+    COMMAND sed "s/$/\\r/" COMMAND iconv -f UTF-8 -t UTF-16 OUTPUT_FILE ${gen}/README.txt
+    COMMAND_ERROR_IS_FATAL ANY)
   install(FILES ${gen}/README.txt ${gen}/LICENSE.txt DESTINATION .)
   install(PROGRAMS ${gen}/figcalc.cmd DESTINATION .)
   return()
 endif()
 
-# The manual pages in plain ASCII, groff's escapes for the rest (preconv), so that groff
-# renders them whatever encoding it assumes; the Russian one for `man -L ru figcalc`.
+# The manual pages for man in plain ASCII, groff's escapes for the rest (preconv), so that
+# groff renders them whatever encoding it assumes; the Russian one for `man -L ru figcalc`.
 find_program(PRECONV preconv)
-if(NOT PRECONV)
-  message(STATUS "preconv not found (Debian: groff-base): the manual pages are not built")
-endif()
-set(pages figcalc.1 figcalc.ru.1)
-set(dirs man1 ru/man1)
-foreach(page dir IN ZIP_LISTS pages dirs)
+foreach(dir IN ITEMS man1 ru/man1)
   if(PRECONV)
-    file(MAKE_DIRECTORY ${gen}/man/${dir})
-    execute_process(COMMAND ${PRECONV} -e utf-8 ${gen}/${page} COMMAND sed 1d COMMAND gzip -9n
-                    OUTPUT_FILE ${gen}/man/${dir}/figcalc.1.gz COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${PRECONV} -e utf-8 ${gen}/man/${dir}/figcalc.1 COMMAND sed 1d
+                    COMMAND gzip -9n OUTPUT_FILE ${gen}/man/${dir}/figcalc.1.gz
+                    COMMAND_ERROR_IS_FATAL ANY)
     install(FILES ${gen}/man/${dir}/figcalc.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/${dir})
+  else()
+    message(STATUS "preconv not found (Debian: groff-base): no manual page for man in ${dir}")
   endif()
 endforeach()
 
@@ -93,24 +83,23 @@ configure_file(doc/copyright.in ${gen}/copyright @ONLY)
 # "(unreleased)" until its day: the build's.
 string(TIMESTAMP today "%Y-%m-%d" UTC)
 execute_process(
-  COMMAND awk -v version=${PROJECT_VERSION} -v today=${today} -v "who=${maintainer}" -v releases=${gen}/releases [[
-    function entry(  date, command) {
-      day = day == "unreleased" ? today : day
-      command = "date -uR -d '" day " 12:00'"
-      command | getline date
-      close(command)
-      sub(/^\n+/, "", body); sub(/\n+$/, "", body)
-      printf "%sfigcalc (%s) unstable; urgency=medium\n\n%s\n\n -- %s  %s\n", sep, v, body, who, date
-      printf "\n    <release version=\"%s\" date=\"%s\"/>", v, day > releases
-      sep = "\n"
-    }
-    /^figcalc [^ ]+ \(.*\)$/ {
-      if (v) entry()
-      else if ($2 != version) { print "NEWS: the newest section is not version " version "'s" > "/dev/stderr"; exit 1 }
-      v = $2; day = substr($3, 2, length($3) - 2); body = ""; next
-    }
-    { body = body $0 "\n" }
-    END { if (v) entry() }]] ${PROJECT_SOURCE_DIR}/NEWS
+  COMMAND awk -v version=${PROJECT_VERSION} -v today=${today} -v "who=${maintainer}"
+              -v releases=${gen}/releases [[
+  function entry(  date, command) {
+    command = "date -uR -d '" day " 12:00'"; command | getline date; close(command)
+    sub(/^\n+/, "", body); sub(/\n+$/, "", body)
+    printf "%sfigcalc (%s) unstable; urgency=medium\n\n%s\n\n -- %s  %s\n", sep, v, body, who, date
+    printf "\n    <release version=\"%s\" date=\"%s\"/>", v, day > releases
+    sep = "\n"
+  }
+  /^figcalc [^ ]+ \(.*\)$/ {
+    if (v) entry()
+    else if ($2 != version) fail = "NEWS: the newest section is not version " version "'s"
+    v = $2; day = $3 == "(unreleased)" ? today : substr($3, 2, 10); body = ""; next
+  }
+  { body = body $0 "\n" }
+  END { if (fail) { print fail > "/dev/stderr"; exit 1 } else if (v) entry() }]]
+          ${PROJECT_SOURCE_DIR}/NEWS
   COMMAND gzip -9n OUTPUT_FILE ${gen}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
 file(READ ${gen}/releases releases)
 install(FILES ${gen}/copyright ${gen}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
