@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# The benchmark (make bench; not a test): figcalc against a minimal C++ program
-# built the same way (minimal.cpp), dynamically linked as in the Debian package
-# and as the tarball's static PIE. A run is started with no input, so that both
-# do the start-up that is nearly all of any run of figcalc, write a line and
-# read one key. hyperfine times whole runs and gives the ratio; GNU time the
-# peak memory. Each binary is timed as a fresh copy: the file that the linker
-# has just written can start measurably slower. Then the web page: its size
-# gzipped, and the time to its first menu in headless Chromium (bench/web.py).
+# The benchmark (make bench; not a test): figcalc against a minimal C++ program built the same
+# way (minimal.cpp), linked as in the Debian package and as the tarball's static PIE, each run
+# with no input: the start-up that is nearly all of a run, a line written, a key read.
+# hyperfine gives the times and their ratio, GNU time the peak memory; each program is timed
+# as a fresh copy, since the file the linker has just written can start measurably slower.
+# Then the web page's size gzipped and its time to the first menu in Chromium (bench/web.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 copies=$(mktemp -d)
@@ -18,7 +16,8 @@ for preset in default static; do
   hyperfine -N -w 100 -r "${RUNS:-2000}" -n "figcalc ($preset)" "$copies/figcalc" \
     -n "minimal ($preset)" "$copies/minimal"
   for program in figcalc minimal; do
-    echo "$program ($preset): peak memory $(command time -f %M "$copies/$program" </dev/null 2>&1 >/dev/null) KiB"
+    memory=$(command time -f %M "$copies/$program" </dev/null 2>&1 >/dev/null)
+    echo "$program ($preset): peak memory $memory KiB"
   done
 done
 cmake --workflow --preset web >/dev/null

@@ -1,10 +1,6 @@
 #!/usr/bin/python3
-"""The web page's line of the benchmark: its size gzipped, and the time from the
-start of its loading to the first menu on the screen in headless Chromium,
-the median of RUNS loads.
-
-    web.py PAGE RUNS
-"""
+"""web.py PAGE RUNS: the page's size gzipped, and the median time of RUNS loads in headless
+Chromium from the start of the loading to the first menu on the screen."""
 import gzip
 import pathlib
 import statistics

@@ -7,7 +7,8 @@ if(WIN32)
 else()
   install(TARGETS figcalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # The compilers' identification strings, of no use in a program.
-  add_custom_command(TARGET figcalc POST_BUILD COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:figcalc>)
+  add_custom_command(TARGET figcalc POST_BUILD
+                     COMMAND ${CMAKE_OBJCOPY} --remove-section=.comment $<TARGET_FILE:figcalc>)
   set(CPACK_STRIP_FILES ON)
   set(CPACK_SYSTEM_NAME linux-${CMAKE_SYSTEM_PROCESSOR})
   set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Looks for what the make targets named as arguments need (tools/debian-packages.txt): where
-# all is there it does nothing, on any system. What is missing it installs with apt-get, as
-# root or through sudo; where it cannot, it names what is missing and fails.
+# Looks for what the make targets named as arguments need (tools/debian-packages.txt), on any
+# system; installs what is missing with apt-get, as root or through sudo, or where it cannot,
+# names it and fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 has() {
@@ -10,12 +10,12 @@ has() {
     /*) [ -e "$1" ] ;;
     python3:*) /usr/bin/python3 -c "import ${1#*:}" ;; # the tests' python3
     clang++:*) echo 'int main() {}' | clang++ "${1#*:}" -xc++ - -o /dev/null ;;
-    locale:*) locale -a | tr -d - | grep -qixF "$(tr -d - <<<"${1#*:}")" ;; # `locale -a`: ru_RU.utf8
+    locale:*) locale -a | tr -d - | grep -qixF "$(tr -d - <<<"${1#*:}")" ;; # ru_RU.utf8
     *) type -P "$1" ;;
   esac >/dev/null 2>&1
 }
-mapfile -t rows < <(awk -v want=" $* " '!/^#/ && NF {
-  for (i = 3; i <= NF; i++) if (index(want, " " $i " ")) { print $1, $2; next } }' debian-packages.txt)
+mapfile -t rows < <(awk -v want=" $* " '!/^#/ && NF { for (i = 3; i <= NF; i++)
+  if (index(want, " " $i " ")) { print $1, $2; next } }' debian-packages.txt)
 missing=() packages=()
 for row in "${rows[@]}"; do
   has "${row#* }" || { missing+=("${row#* } (Debian: ${row% *})"); packages+=("${row% *}"); }
@@ -30,8 +30,9 @@ fi
 # apt-get reads nothing from standard input, which may be figcalc's (make run).
 echo "deps: installing ${packages[*]}"
 "${as_root[@]}" apt-get update </dev/null
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${packages[@]}" </dev/null
-for row in "${rows[@]}"; do
-  locale=${row#* locale:}
-  [ "$locale" = "$row" ] || has "locale:$locale" || "${as_root[@]}" localedef -i "${locale%.*}" -f "${locale#*.}" "$locale"
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y --no-install-recommends "${packages[@]}" </dev/null
+for tool in "${missing[@]%% *}"; do
+  locale=${tool#locale:}
+  [ "$locale" = "$tool" ] || "${as_root[@]}" localedef -i "${locale%.*}" -f "${locale#*.}" "$locale"
 done

@@ -9,9 +9,9 @@ cd "$(dirname "$0")/.."
 prefix=$(realpath -m "$2") build=${3:-build/default}
 record=$prefix/share/figcalc/installed
 if [ "$1" = uninstall ]; then
-  [ -f "$record" ] || { echo "uninstall: nothing installed in $prefix by make install" >&2; exit 1; }
+  [ -f "$record" ] || { echo "uninstall: make install put nothing in $prefix" >&2; exit 1; }
   tac "$record" | while IFS= read -r path; do
-    if [ -d "$path" ]; then rmdir --ignore-fail-on-non-empty -v -- "$path"; else rm -fv -- "$path"; fi
+    if [ -d "$path" ]; then rmdir --ignore-fail-on-non-empty -v "$path"; else rm -fv "$path"; fi
   done
   exit 0
 fi
@@ -22,8 +22,10 @@ trap 'rm -rf "$stage" "$build/install_manifest.txt"' EXIT
 # install's stay listed.
 DESTDIR=$stage cmake --install "$build" --prefix "$prefix" >/dev/null
 mkdir -p "$stage${record%/*}"
-made=$(cd "$stage" && find . -type d | cut -c2- | while IFS= read -r dir; do [ -d "$dir" ] || echo "$dir"; done)
+made=$(cd "$stage" && find . -type d | cut -c2- |
+  while IFS= read -r dir; do [ -d "$dir" ] || echo "$dir"; done)
 earlier=$(cat "$record" 2>/dev/null || true)
 cmake --install "$build" --strip --prefix "$prefix"
 mkdir -p "${record%/*}"
-printf '%s\n' "$earlier" "$made" "$(cat "$build/install_manifest.txt")" "$record" | awk 'NF && !seen[$0]++' >"$record"
+printf '%s\n' "$earlier" "$made" "$(cat "$build/install_manifest.txt")" "$record" |
+  awk 'NF && !seen[$0]++' >"$record"

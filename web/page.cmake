@@ -3,8 +3,9 @@
 # files inlined, the page's own in the folder WEB), allows WebAssembly and nothing else.
 cmake_minimum_required(VERSION 3.25)
 execute_process(
-  COMMAND ${NODE} -e [[for (const file of process.argv.slice(1)) console.log("'sha256-" +
-    require('crypto').createHash('sha256').update(require('fs').readFileSync(file)).digest('base64') + "'")]]
+  COMMAND ${NODE} -e [[const { createHash } = require('crypto'), { readFileSync } = require('fs');
+    for (const file of process.argv.slice(1))
+      console.log(`'sha256-${createHash('sha256').update(readFileSync(file)).digest('base64')}'`)]]
           ${JS} ${WEB}/page.js ${WEB}/page.css
   OUTPUT_VARIABLE hashes COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX MATCHALL "[^\n]+" scripts "${hashes}")
