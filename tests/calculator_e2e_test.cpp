@@ -45,6 +45,8 @@ const Transcript kTwoNumbers[] = {
     {"InfinityIsNotRead", "1 2 inf 2 +", kTwo},
     {"NanIsNotRead", "1 2 nan 2 +", kTwo},
     {"TooSmallReadsAsZero", "1 2 1e-400 5 +", kTwo + resultLine("5")},
+    {"TooSmallKeepsItsSign", "1 2 -1e-400 1 *", kTwo + resultLine("-0")},
+    {"AboveHalfTheSmallestDoubleReadsAsIt", "1 2 2.48e-324 1 *", kTwo + resultLine("4.94066e-324")},
     {"SubnormalIsRead", "1 2 1.5e-320 1 *", kTwo + resultLine("1.49998e-320")},
 };
 TRANSCRIPTS(TwoNumbers, kTwoNumbers);
