@@ -169,4 +169,13 @@ TEST(Docs, EnglishAndRussianShowTheSameExamples) {
   }
 }
 
+// The one-line description, which the build takes from doc/description*.txt, opens each README.
+TEST(Docs, ReadmesOpenWithTheOneLineDescription) {
+  for (const auto &[readme, description] : {std::pair{"README.md", "doc/description.txt"},
+                                            {"README.ru.md", "doc/description.ru.txt"}}) {
+    const std::string text = readDocument(description), summary = text.substr(0, text.find('\n'));
+    EXPECT_NE(readDocument(readme).find(")\n\n" + summary + ".\n"), std::string::npos) << readme;
+  }
+}
+
 } // namespace

@@ -25,9 +25,9 @@ TEST(Figures, OperationsWriteTheirLabelAndReturnTheNumber) {
   for (int i = 0; i < 8; ++i)
     EXPECT_EQ(got[i], expected[i]) << i;
   std::string labels;
-  for (const char *label : {msg::kTriangleArea, msg::kTrianglePerimeter, msg::kRectangleArea,
-                            msg::kRectanglePerimeter, msg::kSquareArea, msg::kSquarePerimeter,
-                            msg::kCircleArea, msg::kCirclePerimeter})
+  for (const char *label :
+       {msg::kTriangleArea, msg::kTrianglePerimeter, msg::kRectangleArea, msg::kRectanglePerimeter,
+        msg::kSquareArea, msg::kSquarePerimeter, msg::kCircleArea, msg::kCirclePerimeter})
     labels += std::string("\n") + label + "\n";
   EXPECT_EQ(out.str(), labels);
 }
