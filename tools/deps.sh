@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 has() {
   case $1 in
-    '<'*) printf '#include %s\n' "$1" | c++ -fsyntax-only -xc++ - ;;
+    '<'*) printf '#include %s\n' "$1" | c++ -E -xc++ - ;;
     /*) [ -e "$1" ] ;;
     python3:*) /usr/bin/python3 -c "import ${1#*:}" ;; # the tests' python3
     clang++:*) echo 'int main() {}' | clang++ "${1#*:}" -xc++ - -o /dev/null ;;
