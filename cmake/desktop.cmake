@@ -1,15 +1,15 @@
 # figcalc in a Linux desktop's applications menu (the component `desktop`, which the tarballs,
 # run from their folder, leave out): a desktop entry in Education and Math that runs in a
-# terminal the start file libexec/figcalc/start, found from the entry's own place (%k) under
-# any prefix; its icon; and the AppStream metadata that software centres show. The id,
-# figcalc, is no reverse domain name: figcalc has no domain of its own.
+# terminal the start file libexec/figcalc/start beside the figcalc on the PATH, whatever the
+# prefix (%k, the entry's own place, GLib leaves empty); its icon; and the AppStream metadata
+# that software centres show. The id is no reverse domain name: figcalc has no domain.
 set(desktop ${gen}/desktop)
 set(launcher_pause "Нажмите Enter, чтобы закрыть окно...")
 set(share ${CMAKE_INSTALL_DATADIR})
 set(icons ${share}/icons/hicolor/scalable/apps)
 set(libexec ${CMAKE_INSTALL_LIBEXECDIR}/figcalc)
 file(RELATIVE_PATH bin_from_here /${libexec} /${CMAKE_INSTALL_BINDIR})
-file(RELATIVE_PATH start_from_entry /${share}/applications /${libexec}/start)
+file(RELATIVE_PATH start_from_bin /${CMAKE_INSTALL_BINDIR} /${libexec}/start)
 string(REPLACE "'" "'\\''" hint_sh "${hint}")
 foreach(file start figcalc.desktop figcalc.metainfo.xml)
   configure_file(desktop/${file}.in ${desktop}/${file} @ONLY)

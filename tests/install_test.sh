@@ -17,10 +17,9 @@ for page in "man1/figcalc.1:EXIT STATUS" "ru/man1/figcalc.1:КОД ЗАВЕРШ�
   [ ! -s "$work/warnings" ] || fail "${page%%:*}: $(cat "$work/warnings")"
   grep -qx "${page#*:}" "$work/page" || fail "no heading '${page#*:}' in ${page%%:*}"
 done
-# Its Exec, unquoted as desktop entries are, is a command for sh, where %k names the entry.
-entry=$prefix/share/applications/figcalc.desktop
-# shellcheck disable=SC2016
-eval "$(sed -n 's/^Exec=//p' "$entry" | sed 's/\\\\/\\/g; s/%k/"$entry"/')" </dev/null >"$work/started" 2>&1 || true
+# Its Exec, unquoted as desktop entries are, is a command for sh; figcalc is on the PATH.
+PATH=$prefix/bin:$PATH eval "$(sed -n 's/^Exec=//p' "$prefix/share/applications/figcalc.desktop" |
+  sed 's/\\\\/\\/g')" </dev/null >"$work/started" 2>&1 || true
 grep -qxF "${FIGCALC_HINT:?}" "$work/started" || fail "the desktop entry did not run the start file: $(cat "$work/started")"
 ok "installed in $prefix; both manual pages render; the desktop entry runs the start file there"
 for action in install uninstall; do bash "$top/tools/install.sh" $action "$work/new/prefix" "$build" >/dev/null; done
