@@ -28,6 +28,7 @@ const Transcript kOneNumber[] = {
     {"UnreadableNumber", "1 1 abc s", kOne},
     {"NumberTypedAgainstKey", "1 1 180a", kOne + resultLine("32400")},
     {"NumberTypedAgainstLetters", "1 1 12abc", kOne + resultLine("144")},
+    {"ExponentWithoutDigits", "1 1 2ea", kOne},
 };
 TRANSCRIPTS(OneNumber, kOneNumber);
 

@@ -14,7 +14,7 @@ command=$(printf '%q ' "${start[@]:-${program[@]}}")
 needs tmux
 export LANG=${LANG:-C.UTF-8}
 locale -a | grep -qix "${LANG//-/-\\?}" || fail "the locale $LANG is not generated"
-status=$work/status
+status=$work/status server=figcalc-terminal-$$
 tmx() { tmux -L "$server" "$@"; }
 cleanup() { tmx kill-server 2>/dev/null || true; }
 
@@ -61,6 +61,7 @@ session() {
   local shown=${hint:-}${written[0]} i
   : >"$status"
   # A new server, as the last may still be ending; a wide pane, as Wine's console breaks lines.
+  cleanup
   server=figcalc-terminal-$$-$name
   tmx -f /dev/null new-session -d -x 200 -y 40 "$command; echo \$? >'$status'" \; \
     set-option remain-on-exit on
