@@ -21,7 +21,7 @@ public:
   Number operator+(Number rhs) const;
   Number operator-(Number rhs) const;
   Number operator*(Number rhs) const;
-  // A zero divisor (0.0 or -0.0) writes "на 0 делить нельзя!" and ends the
+  // A zero divisor (0.0 or -0.0) writes msg::kDivisionByZero and ends the
   // process with status 0.
   Number operator/(Number rhs) const;
 };
