@@ -81,9 +81,8 @@ configure_file(doc/copyright.in ${gen}/copyright @ONLY)
 # Debian's changelog and the AppStream releases (cmake/desktop.cmake) from NEWS, whose
 # sections are headed "figcalc VERSION (YYYY-MM-DD)", the newest this version's, dated
 # "(unreleased)" until its day: the build's.
-string(TIMESTAMP today "%Y-%m-%d" UTC)
 execute_process(
-  COMMAND awk -v version=${PROJECT_VERSION} -v today=${today} -v "who=${maintainer}"
+  COMMAND awk -v version=${PROJECT_VERSION} -v today=${page_date} -v "who=${maintainer}"
               -v releases=${gen}/releases [[
   function entry(  date, command) {
     command = "date -uR -d '" day " 12:00'"; command | getline date; close(command)
