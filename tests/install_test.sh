@@ -2,7 +2,7 @@
 # Installs figcalc as `make install` does, from the build folder BUILD into the folder PREFIX
 # (the end-to-end tables then run against the program there), writing nothing in BUILD, and
 # renders both manual pages without a warning; the desktop entry, run as a desktop runs it,
-# starts the start file there. Then into a new folder, which its uninstall removes.
+# starts the start file there. Then into a new folder, which uninstall removes; a second says so.
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 build=$1 prefix=$2
@@ -22,6 +22,9 @@ PATH=$prefix/bin:$PATH eval "$(sed -n 's/^Exec=//p' "$prefix/share/applications/
   sed 's/\\\\/\\/g')" </dev/null >"$work/started" 2>&1 || true
 grep -qxF "${FIGCALC_HINT:?}" "$work/started" || fail "the desktop entry did not run the start file: $(cat "$work/started")"
 ok "installed in $prefix; both manual pages render; the desktop entry runs the start file there"
-for action in install uninstall; do bash "$top/tools/install.sh" $action "$work/new/prefix" "$build" >/dev/null; done
+for action in install uninstall uninstall; do
+  said=$(bash "$top/tools/install.sh" $action "$work/new/prefix" "$build" 2>&1) || fail "$action: $said"
+done
 [ ! -e "$work/new" ] || fail "uninstall left $(find "$work/new")"
-ok "uninstalled from a new folder, which is gone"
+[[ $said == *"left to remove in $work/new/prefix" ]] || fail "a second uninstall said: $said"
+ok "uninstalled from a new folder, which is gone; again: $said"
