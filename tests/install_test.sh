@@ -22,9 +22,7 @@ PATH=$prefix/bin:$PATH eval "$(sed -n 's/^Exec=//p' "$prefix/share/applications/
   sed 's/\\\\/\\/g')" </dev/null >"$work/started" 2>&1 || true
 grep -qxF "${FIGCALC_HINT:?}" "$work/started" || fail "the desktop entry did not run the start file: $(cat "$work/started")"
 ok "installed in $prefix; both manual pages render; the desktop entry runs the start file there"
-for action in install uninstall uninstall; do
-  said=$(bash "$top/tools/install.sh" $action "$work/new/prefix" "$build" 2>&1) || fail "$action: $said"
-done
+for a in install uninstall uninstall; do said=$(bash "$top/tools/install.sh" $a "$work/new/prefix" "$build" 2>&1) || fail "$a: $said"; done
 [ ! -e "$work/new" ] || fail "uninstall left $(find "$work/new")"
 [[ $said == *"left to remove in $work/new/prefix" ]] || fail "a second uninstall said: $said"
 ok "uninstalled from a new folder, which is gone; again: $said"
