@@ -1,8 +1,7 @@
-# figcalc in a Linux desktop's applications menu (the component `desktop`, which the tarballs,
-# run from their folder, leave out): a desktop entry in Education and Math that runs in a
-# terminal the start file libexec/figcalc/start beside the figcalc on the PATH, whatever the
-# prefix (%k, the entry's own place, GLib leaves empty); its icon; and the AppStream metadata
-# that software centres show. The id is no reverse domain name: figcalc has no domain.
+# figcalc in a Linux desktop's applications menu (the component `desktop`, which the tarballs
+# leave out): a desktop entry that runs in a terminal the start file beside the figcalc on the
+# PATH, whatever the prefix (GLib leaves %k empty); its icon; the AppStream metadata software
+# centres show. The id is no reverse domain name: figcalc has no domain.
 set(desktop ${gen}/desktop)
 set(launcher_pause "Нажмите Enter, чтобы закрыть окно...")
 set(share ${CMAKE_INSTALL_DATADIR})
