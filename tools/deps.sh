@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Looks for what the make targets named as arguments need (tools/debian-packages.txt), on any
-# system; names what is missing and installs it with apt-get, as root or through sudo, or fails.
+# system; installs the packages of what is missing with apt-get, as root or through sudo,
+# naming them, and fails where it cannot.
 set -euo pipefail
 cd "$(dirname "$0")"
 has() {
@@ -20,10 +21,10 @@ for row in "${rows[@]}"; do
   has "${row#* }" || { missing+=("${row#* } (Debian: ${row% *})"); packages+=("${row% *}"); }
 done
 [ ${#missing[@]} -gt 0 ] || exit 0
-printf 'deps: missing: %s\n' "${missing[@]}" >&2
 as_root=()
 [ "$(id -u)" = 0 ] || as_root=(sudo)
 # apt-get reads nothing from standard input, which may be figcalc's (make run).
+echo "deps: installing ${packages[*]}"
 "${as_root[@]}" apt-get update </dev/null
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
   apt-get install -y --no-install-recommends "${packages[@]}" </dev/null
