@@ -1,12 +1,10 @@
-# figcalc in a Linux desktop's applications menu (the component `desktop`, which the tarballs,
-# run from their folder, leave out): a desktop entry in Education and Math that runs in a
-# terminal the start file libexec/figcalc/start beside the figcalc on the PATH, whatever the
-# prefix (%k, the entry's own place, GLib leaves empty); its icon; and the AppStream metadata
-# that software centres show. The id is no reverse domain name: figcalc has no domain.
+# figcalc in a Linux desktop's applications menu (the component `desktop`, which the tarballs
+# leave out): a desktop entry that runs in a terminal the start file beside the figcalc on the
+# PATH, whatever the prefix (GLib leaves %k empty); its icon; the AppStream metadata software
+# centres show. The id is no reverse domain name: figcalc has no domain.
 set(desktop ${gen}/desktop)
 set(launcher_pause "Нажмите Enter, чтобы закрыть окно...")
 set(share ${CMAKE_INSTALL_DATADIR})
-set(icons ${share}/icons/hicolor/scalable/apps)
 set(libexec ${CMAKE_INSTALL_LIBEXECDIR}/figcalc)
 file(RELATIVE_PATH bin_from_here /${libexec} /${CMAKE_INSTALL_BINDIR})
 file(RELATIVE_PATH start_from_bin /${CMAKE_INSTALL_BINDIR} /${libexec}/start)
@@ -16,5 +14,5 @@ foreach(file start figcalc.desktop figcalc.metainfo.xml)
 endforeach()
 install(PROGRAMS ${desktop}/start DESTINATION ${libexec} COMPONENT desktop)
 install(FILES ${desktop}/figcalc.desktop DESTINATION ${share}/applications COMPONENT desktop)
-install(FILES desktop/figcalc.svg DESTINATION ${icons} COMPONENT desktop)
+install(FILES desktop/figcalc.svg DESTINATION ${share}/icons/hicolor/scalable/apps COMPONENT desktop)
 install(FILES ${desktop}/figcalc.metainfo.xml DESTINATION ${share}/metainfo COMPONENT desktop)

@@ -1,7 +1,5 @@
-# What is shipped beside the program, each from one source: the version from project(), the
-# copyright and license from LICENSE, the descriptions from doc/description*.txt, the line of
-# help from doc/hint.txt, the release history from NEWS, the date from SOURCE_DATE_EPOCH (the
-# last commit's, in a release) or today; the manual pages, in the form each build's users read.
+# What is shipped beside the program, each fact from its one source (project(), LICENSE, doc/,
+# NEWS; the date SOURCE_DATE_EPOCH's, or today's); the manual pages as each build's users read.
 set(gen ${CMAKE_BINARY_DIR}/generated)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE NEWS doc/hint.txt
              doc/description.txt doc/description.ru.txt)
@@ -78,9 +76,8 @@ string(REPLACE "\n\n" "\n.\n" license_text "${license_text}")
 string(REPLACE "\n" "\n " license_text " ${license_text}")
 configure_file(doc/copyright.in ${gen}/copyright @ONLY)
 
-# Debian's changelog and the AppStream releases (cmake/desktop.cmake) from NEWS, whose
-# sections are headed "figcalc VERSION (YYYY-MM-DD)", the newest this version's, dated
-# "(unreleased)" until its day: the build's.
+# Debian's changelog and the AppStream releases from NEWS, whose sections are headed "figcalc
+# VERSION (YYYY-MM-DD)", the newest this version's, "(unreleased)" until its day: the pages'.
 execute_process(
   COMMAND awk -v version=${PROJECT_VERSION} -v today=${page_date} -v "who=${maintainer}"
               -v releases=${gen}/releases [[
@@ -104,3 +101,4 @@ file(READ ${gen}/releases releases)
 install(FILES ${gen}/copyright ${gen}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 configure_file(doc/README.linux.in ${gen}/README @ONLY)
 install(FILES ${gen}/README LICENSE DESTINATION . COMPONENT download EXCLUDE_FROM_ALL)
+include(cmake/desktop.cmake)

@@ -9,23 +9,17 @@ endif()
 
 if(WIN32)
   # figcalc.exe writes its texts in Windows-1251, one byte per character, which a Russian
-  # console shows as Russian letters. ASLR and DEP said explicitly; no time stamp; stripped by
-  # the linker, since binutils' strip would stamp the time into the PE header.
-  add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP1251 -fstack-protector-strong)
-  add_link_options(-fstack-protector-strong LINKER:--dynamicbase,--nxcompat,--high-entropy-va
-                   LINKER:--no-insert-timestamp $<$<CONFIG:Release,MinSizeRel>:LINKER:--strip-all>)
+  # console shows as Russian letters. Self-contained: the C++ and GCC runtimes linked in. ASLR
+  # and DEP are the linker's defaults; no time stamp; stripped by the linker, since binutils'
+  # strip would stamp the time into the PE header.
+  add_compile_options(-fexec-charset=CP1251 -fstack-protector-strong)
+  add_link_options(-static -fstack-protector-strong LINKER:--no-insert-timestamp
+                   $<$<CONFIG:Release,MinSizeRel>:LINKER:--strip-all>)
 elseif(NOT EMSCRIPTEN) # WebAssembly has none of these to ask for
-  # Control flow protection: Intel CET on x86-64, branch protection on ARM.
+  # Control flow protection: Intel CET on x86-64, branch protection on ARM. A PIE, as Debian's
+  # compilers make by default; a static one with FIGCALC_STATIC.
   add_compile_options(-fstack-protector-strong -fstack-clash-protection
                       $<$<STREQUAL:${CMAKE_SYSTEM_PROCESSOR},x86_64>:-fcf-protection>
                       $<$<STREQUAL:${CMAKE_SYSTEM_PROCESSOR},aarch64>:-mbranch-protection=standard>)
-  add_link_options(LINKER:-z,relro,-z,now)
-  if(FIGCALC_STATIC)
-    add_compile_options(-fPIE)
-    add_link_options(-static-pie)
-  else()
-    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
-    include(CheckPIESupported)
-    check_pie_supported()
-  endif()
+  add_link_options(LINKER:-z,relro,-z,now $<$<BOOL:${FIGCALC_STATIC}>:-static-pie>)
 endif()

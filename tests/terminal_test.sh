@@ -31,16 +31,16 @@ expect_screen() {
     [ "$(screen)" = "$want" ] && return 0
     sleep 0.1
   done
-  fail "$name: the screen should be:"$'\n'"$want"$'\n'"--- but is:"$'\n'"$(screen)"
+  fail "$name: the screen should be:"$'\n'"$want"$'\n'"--- but is (exit status '$(cat "$status")', none while it runs):"$'\n'"$(screen)"
 }
 
 # What PROGRAM writes for the lines typed, $@, cut where it waits for a line: after a menu's
 # line, "... (x)", and after each prompt for a number, "1:" to "3:" or "R=".
 piped() {
-  mapfile -d $'\1' -t written < <(printf '%s\n' "$@" | "${program[@]}" |
-    if [ "${program[0]}" = wine ]; then iconv -f CP1251 -t UTF-8 | tr -d '\r'; else cat; fi |
+  printf '%s\n' "$@" | "${program[@]}" >"$work/out" 2>"$work/err" || echo "exit status $?" >>"$work/err"
+  mapfile -d $'\1' -t written < <(if [[ ${program[-1]} = *.exe ]]; then iconv -f CP1251 -t UTF-8 | tr -d '\r'; else cat; fi <"$work/out" |
     sed -zE 's/\([^()]\) *\n/&\x01/g; s/(^|\n)([123]:|R=)/&\x01/g; :a; s/\x01([123]:|R=)([^\x01]|$)/\x01\1\x01\2/; ta')
-  [ ${#written[@]} = $(($# + 1)) ] || fail "$name: figcalc waits $((${#written[@]} - 1)) times for $# lines"
+  [ ${#written[@]} = $(($# + 1)) ] || fail "$name: figcalc waits $((${#written[@]} - 1)) times for $# lines; standard error (and exit status, unless 0): $(cat "$work/err")"
 }
 
 # Types the line $2 once the screen is $1, with $hold set for a second.
@@ -74,10 +74,7 @@ session() {
     hold=1 answer "$shown" ""
   fi
   expect_screen "$shown"
-  for _ in $(seq 100); do
-    [ -s "$status" ] && break
-    sleep 0.1
-  done
+  timeout 10 sh -c "until [ -s '$status' ]; do sleep 0.1; done" || true
   [ "$(cat "$status")" = 0 ] || fail "$name: exit status '$(cat "$status")', not 0"
   ok "$name"
 }
