@@ -3,12 +3,14 @@
 // file figcalc.wasm beside this one. Run as `node figcalc.js`: figcalc on standard input and
 // standard output, with its exit status.
 if (typeof document === 'object') {
-  const start = figcalc;
+  const start = figcalc, expand = async () => {
+    const text = document.getElementById('program').text;
+    const packed = Uint8Array.fromBase64?.(text) ?? Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+    return new Response(new Response(packed).body.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
+  };
   let program;
-  figcalc = (settings) => (program ||= Promise.resolve().then(() => new Response(new Blob([
-    Uint8Array.from(atob(document.getElementById('program').text), (c) => c.charCodeAt(0))]).stream()
-    .pipeThrough(new DecompressionStream('gzip'))).arrayBuffer()))
-    .then((wasmBinary) => start({ ...settings, wasmBinary }), settings.onAbort);
+  figcalc = (settings) => (program ||= expand()).then((wasmBinary) => start({ ...settings, wasmBinary }),
+                                                     settings.onAbort);
 } else if (typeof module === 'object' && typeof require === 'function' && require.main === module) {
   const fs = require('fs');
   const writeTo = (fd) => (byte) => fs.writeSync(fd, Uint8Array.of(byte & 0xff));
