@@ -4,7 +4,7 @@
 # with no input: the start-up that is nearly all of a run, a line written, a key read.
 # hyperfine gives the times and their ratio, GNU time the peak memory; each program is timed
 # as a fresh copy, since the file the linker has just written can start measurably slower.
-# Then the web page's size gzipped and its time to the first menu in Chromium (bench/web.py).
+# Then the web page's size, raw and gzipped, and its time to the first menu in Chromium (bench/web.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 copies=$(mktemp -d)
@@ -21,4 +21,4 @@ for preset in default static; do
   done
 done
 cmake --workflow --preset web >/dev/null
-/usr/bin/python3 bench/web.py build/web/figcalc-*-web.html "${WEB_RUNS:-20}"
+/usr/bin/python3 bench/web.py "${WEB_RUNS:-20}" build/web/figcalc-*-web.html

@@ -1,16 +1,21 @@
 # figcalc for the browser, from the same sources: web/ reads standard input from the page, and
-# numbers as libstdc++ does. figcalc.js, its WebAssembly inside, also runs under node (the
-# tests' runner). The page, figcalc-<version>-web.html, is one file with figcalc.js inside and
-# the Russian manual page as its help; the target `download` copies it to FIGCALC_DOWNLOADS.
+# numbers as libstdc++ does. figcalc.js runs figcalc.wasm under node (the tests' runner). The
+# page, figcalc-<version>-web.html, is one file with figcalc.js and the program inside, and the
+# Russian manual page as its help; the target `download` copies it to FIGCALC_DOWNLOADS.
 target_sources(figcalc PRIVATE web/web.cpp web/number_reader.cpp)
 target_include_directories(figcalc PRIVATE web)
 set_source_files_properties(src/main.cpp PROPERTIES COMPILE_DEFINITIONS main=figcalc_main)
-# ASYNCIFY lets the program wait for the page, and each run is a new instance; a page opened
-# from disk cannot fetch the WebAssembly, so it is inside.
-target_link_options(figcalc PRIVATE -sASYNCIFY -sEXIT_RUNTIME=1 -sMODULARIZE=1 -sEXPORT_NAME=figcalc
-  -sSINGLE_FILE=1 -sENVIRONMENT=web,node "SHELL:--extern-post-js ${PROJECT_SOURCE_DIR}/web/node.js")
+# The program waits for the page's input (asyncify), each run a new instance. Only what is on
+# the way from a read to the page can unwind: main, with figcalc's inlined, and its reads; the
+# sentry that skips blanks, the buffer's reading calls, the iterator NumberReader reads with;
+# CheckedInput's and PageInput's reads. The rest stays as it was, half the program's size.
+target_link_options(figcalc PRIVATE -Oz -sASYNCIFY -sEXIT_RUNTIME=1 -sMODULARIZE=1 -sEXPORT_NAME=figcalc
+  "-sASYNCIFY_ONLY=main,__original_main,(anonymous namespace)::read*,(anonymous namespace)::*Input::*flow(),\
+std::__2::basic_istream<char*>::sentry::sentry*,std::__2::basic_streambuf<char*>::s*c(),\
+std::__2::basic_streambuf<char*>::uflow(),std::__2::istreambuf_iterator<char*>::*,NumberReader::do_get*,\
+bool std::__2::operator*=<char*>(std::__2::istreambuf_iterator*)"
+  -sENVIRONMENT=web,node "SHELL:--extern-post-js ${PROJECT_SOURCE_DIR}/web/node.js")
 set_property(TARGET figcalc APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/web/node.js)
-
 # The manual page's text, its headings a level below the page's own.
 find_program(MANDOC mandoc REQUIRED)
 execute_process(COMMAND ${MANDOC} -T html -O fragment ${gen}/man/ru/man1/figcalc.1
@@ -21,14 +26,24 @@ string(REGEX REPLACE "<(/?)h1" "<\\1h2" help "${help}")
 file(READ web/page.css page_css)
 file(READ web/page.js page_js)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS web/page.css web/page.js)
-set(js @js@) # left for web/page.cmake, with the policy
+# When figcalc is built, node makes the page from ${page}.in: figcalc.js and its WebAssembly,
+# gzipped in base64, inside, and a Content-Security-Policy that names the inline scripts and
+# style by their SHA-256 (from the files inlined), allows WebAssembly and nothing else.
+set(js @js@) # left for node, with the program and the policy
+set(program @program@)
 set(policy @policy@)
 set(page ${CMAKE_BINARY_DIR}/figcalc-${PROJECT_VERSION}-web.html)
 configure_file(web/page.html.in ${page}.in @ONLY)
+file(CONFIGURE OUTPUT page.cjs CONTENT [[const fs = require('fs'), read = (file) => fs.readFileSync(file);
+const [page, js, wasm, script, style] = process.argv.slice(2);
+const hash = (file) => `'sha256-${require('crypto').createHash('sha256').update(read(file)).digest('base64')}'`;
+const parts = { js: read(js), program: require('zlib').gzipSync(read(wasm), { level: 9 }).toString('base64'),
+  policy: `default-src 'none'; script-src ${hash(js)} ${hash(script)} 'wasm-unsafe-eval'; style-src ${hash(style)}; \
+img-src data:; base-uri 'none'; form-action 'none'` };
+fs.writeFileSync(page, read(`${page}.in`).toString().replace(/@(js|program|policy)@/g, (_, part) => parts[part]));]] @ONLY)
 add_custom_command(OUTPUT ${page}
-  COMMAND ${CMAKE_COMMAND} -D NODE=${CMAKE_CROSSCOMPILING_EMULATOR} -D JS=$<TARGET_FILE:figcalc>
-          -D WEB=${PROJECT_SOURCE_DIR}/web -D PAGE=${page} -P ${PROJECT_SOURCE_DIR}/web/page.cmake
-  DEPENDS figcalc ${page}.in web/page.cmake)
+  COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} page.cjs ${page} $<TARGET_FILE:figcalc> $<TARGET_FILE_DIR:figcalc>/figcalc.wasm
+          ${PROJECT_SOURCE_DIR}/web/page.js ${PROJECT_SOURCE_DIR}/web/page.css DEPENDS figcalc ${page}.in page.cjs)
 add_custom_target(page ALL DEPENDS ${page})
 set(FIGCALC_DOWNLOADS "" CACHE PATH "Where the target download puts the web page")
 add_custom_target(download COMMAND ${CMAKE_COMMAND} -E copy ${page} ${FIGCALC_DOWNLOADS})

@@ -235,9 +235,8 @@
     again.hidden = true;
     line.disabled = end.hidden = form.hidden = false;
     line.focus();
-    if (typeof WebAssembly !== 'object') {
-      stop('Этот браузер не умеет выполнять WebAssembly, на котором работает figcalc: ' +
-           'откройте страницу в более новом браузере.');
+    if (typeof WebAssembly !== 'object' || typeof DecompressionStream !== 'function') {
+      stop('Этот браузер слишком стар для figcalc: откройте страницу в более новом браузере.');
       return;
     }
     figcalc({
@@ -267,9 +266,6 @@
     }).catch(() => {});
   };
   again.addEventListener('click', run);
-  // emscripten fetches the program from its own data: URL where fetch is
-  // there, which the policy refuses (no connection); else it decodes it.
-  window.fetch = undefined;
   // A run that has waited for input ends with an exception (emscripten's
   // ExitStatus) that rejects the promise of its last wait: no error.
   addEventListener('unhandledrejection', (event) => {
