@@ -8,8 +8,7 @@
 . "$(dirname "$0")/lib.sh"
 dist=$1 version=$2 unpacked=$3
 v=figcalc-$version deb=figcalc_${version}_amd64.deb msi=$dist/figcalc-$version-win64.msi
-# Each check, a line of the table on standard input: a command, and a pattern (grep -E) that
-# must be in its output.
+# Each check, a line of a table: a command, and a pattern (grep -E) that must be in its output.
 check() {
   while IFS='#' read -r what command pattern; do
     what=${what%"${what##*[! ]}"} pattern=${pattern# }
@@ -18,39 +17,30 @@ check() {
     ok "$what"
   done
 }
-
-# With a fourth argument, the installer under Wine (WINEPREFIX), as an administrator deploys
-# it. install: silently, over an earlier version (this one with its version and codes
-# lowered), leaving one entry in Apps, the zip's files, and a Start-menu entry that runs
-# figcalc.cmd in their folder. remove: silently, leaving no file or registry key of figcalc's.
-installed="${WINEPREFIX:-}/drive_c/Program Files/figcalc" old=$work/old.msi
-if [ "${4:-}" = install ]; then
-  cp "$msi" "$old"
-  msibuild "$old" -q "UPDATE Property SET Value='0.1' WHERE Property='ProductVersion'" -q "UPDATE \
-    Property SET Value='{00000000-0000-0000-0000-000000000001}' WHERE Property='ProductCode'" \
-    -s figcalc "" "x64;1033" "{00000000-0000-0000-0000-000000000002}"
-  for package in "$old" "$msi"; do wine msiexec /i "$package" /qn || fail "msiexec /i $package: status $?"; done
-  lnk=$(find "$WINEPREFIX/drive_c" -name figcalc.lnk)
+# With `install`, the installer under Wine (WINEPREFIX) as an administrator deploys it, over an
+# earlier version (its own version and codes lowered): one entry in Apps, the zip's files, and a
+# Start-menu entry for figcalc.cmd in their folder; then `remove` leaves nothing of figcalc's.
+case ${4:-} in
+install)
+  cp "$msi" "$work/old.msi"
+  msibuild "$work/old.msi" -q "UPDATE Property SET Value='0.1' WHERE Property='ProductVersion'" -q "UPDATE Property \
+    SET Value='{00000000-0000-0000-0000-000000000001}' WHERE Property='ProductCode'" -s figcalc "" "x64;1033" "{00000000-0000-0000-0000-000000000002}"
+  for package in "$work/old.msi" "$msi"; do wine msiexec /i "$package" /qn || fail "msiexec /i $package: status $?"; done
   check <<EOT
 Apps: one entry, version $version # wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' | grep -A1 -E 'DisplayName +REG_SZ +figcalc$' | awk '{ print \$3 }' | paste -sd' ' # ^figcalc $version$
 Apps: the icon                 # wine reg query 'HKLM\Software\Classes\Installer\Products' /s # ProductIcon +REG_SZ +C:.windows.Installer..*.figcalc.ico
-installed: the zip's files     # diff -r $unpacked/$v-win64 "$installed" && echo same # ^same$
-Start menu: runs figcalc.cmd   # lnkinfo "$lnk" # Local path[^:]*: C:.Program Files.figcalc.figcalc.cmd$
-Start menu: in figcalc's folder # lnkinfo "$lnk" # Working directory[^:]*: C:.Program Files.figcalc.$
-Start menu: the description    # lnkinfo "$lnk" # Description[^:]*: $(head -1 "$top/doc/description.ru.txt")$
-Start menu: the icon           # lnkinfo "$lnk" # Icon location[^:]*: C:.windows.Installer..*.figcalc.ico$
+installed: the zip's files     # diff -r $unpacked/$v-win64 "${WINEPREFIX:-}/drive_c/Program Files/figcalc" && echo same # ^same$
+Start menu: figcalc.cmd in its folder, the description, the icon # lnkinfo "$(find "${WINEPREFIX:-}/drive_c" -name figcalc.lnk)" | grep -E '(path|directory|Description|location)[[:space:]]+:' | cut -d: -f2- | paste -sd'|' # ^ C:.Program Files.figcalc.figcalc.cmd\| $(head -1 "$top/doc/description.ru.txt")\| C:.Program Files.figcalc.\| C:.windows.Installer..*.figcalc.ico$
 EOT
-  exit
-elif [ "${4:-}" = remove ]; then
+  exit ;;
+remove) # (the upgrade code as the registry packs it)
   wine msiexec /x "$msi" /qn || fail "msiexec /x: status $?"
-  upgrade_code=$(msiinfo export "$msi" Property | perl -ne 'print map { scalar reverse }
-    /^UpgradeCode\t\{(\w{8})-(\w{4})-(\w{4})-(\w\w)(\w\w)-(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)/') # as packed
   check <<EOT
-removed: no file or folder     # find "$WINEPREFIX/drive_c" -ipath '*figcalc*' | wc -l # ^0$
-removed: no registry key       # for k in HKLM HKCU; do wine reg export \$k $work/reg /y >/dev/null && iconv -f UTF-16 -t UTF-8 $work/reg; done | grep -ciE 'figcalc|$upgrade_code' # ^0$
+removed: no file or folder     # find "${WINEPREFIX:-}/drive_c" -ipath '*figcalc*' | wc -l # ^0$
+removed: no registry key       # for k in HKLM HKCU; do wine reg export \$k $work/reg /y >/dev/null && iconv -f UTF-16 -t UTF-8 $work/reg; done | grep -ciE "figcalc|\$(msiinfo export $msi Property | perl -ne 'print map { scalar reverse } /^UpgradeCode\t\{(\w{8})-(\w{4})-(\w{4})-(\w\w)(\w\w)-(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)/')" # ^0$
 EOT
-  exit
-fi
+  exit ;;
+esac
 
 rm -rf "$unpacked"
 mkdir -p "$unpacked/root/var/lib/dpkg/info" "$unpacked/root/var/lib/dpkg/updates"
