@@ -2,7 +2,7 @@
 # NEWS; the date SOURCE_DATE_EPOCH's, or today's); the manual pages as each build's users read.
 set(gen ${CMAKE_BINARY_DIR}/generated)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE NEWS doc/hint.txt
-             doc/description.txt doc/description.ru.txt)
+             doc/description.txt doc/description.ru.txt desktop/figcalc.svg)
 file(READ doc/hint.txt hint)
 string(STRIP "${hint}" hint)
 file(READ LICENSE license)
@@ -27,9 +27,15 @@ if(WIN32)
   enable_language(RC)
   configure_file(src/figcalc.manifest ${gen}/figcalc.manifest @ONLY)
   set(manifest ${gen}/figcalc.manifest)
+  # figcalc's icon for figcalc.exe and the installer, from the one drawing (the largest as PNG).
+  set(icon ${gen}/figcalc.ico)
+  execute_process(COMMAND sh -c [[for s in 16 32 48 256; do rsvg-convert -w $s -h $s -o $s.png "$0"
+                  done && icotool -c -o figcalc.ico 16.png 32.png 48.png -r 256.png]]
+                  ${PROJECT_SOURCE_DIR}/desktop/figcalc.svg WORKING_DIRECTORY ${gen}
+                  COMMAND_ERROR_IS_FATAL ANY)
   configure_file(src/figcalc.rc.in ${gen}/figcalc.rc @ONLY)
   target_sources(figcalc PRIVATE ${gen}/figcalc.rc)
-  set_source_files_properties(${gen}/figcalc.rc PROPERTIES OBJECT_DEPENDS ${manifest})
+  set_source_files_properties(${gen}/figcalc.rc PROPERTIES OBJECT_DEPENDS "${manifest};${icon}")
   configure_file(LICENSE ${gen}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
   # cmd reads the start file in the console's code page, 866 on a Russian Windows; its echo
   # takes the line of help as it is, but for cmd's own special characters.

@@ -1,9 +1,15 @@
 # Installation and the downloads (CPack): the Debian package; the Linux tarball
 # figcalc-<version>-linux-<processor>.tar.gz, with the README and the license at its top (the
-# component `download`) and without the menu entry; the Windows zip figcalc-<version>-win64.zip.
+# component `download`) and without the menu entry; figcalc-<version>-win64.zip and .msi.
 if(WIN32)
   install(TARGETS figcalc RUNTIME DESTINATION .)
   set(CPACK_SYSTEM_NAME win64)
+  set(CPACK_WIX_UPGRADE_GUID 3E6ECBE6-B949-4F2D-A250-2C9319D35FD2) # every version's, for good
+  string(UUID product_code NAMESPACE ${CPACK_WIX_UPGRADE_GUID} NAME ${PROJECT_VERSION} TYPE SHA1)
+  string(REGEX REPLACE "^[0-9, -]+(the )?" "" CPACK_PACKAGE_VENDOR "${copyright}")
+  configure_file(src/figcalc.wxs.in ${gen}/figcalc.wxs @ONLY)
+  set(CPACK_FIGCALC_GENERATED ${gen}) # the WiX source and the icon, for cmake/msi.cmake
+  set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/msi.cmake)
 else()
   install(TARGETS figcalc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   # The compilers' identification strings, of no use in a program.

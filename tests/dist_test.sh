@@ -7,7 +7,41 @@
 # shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 dist=$1 version=$2 unpacked=$3
-v=figcalc-$version deb=figcalc_${version}_amd64.deb
+v=figcalc-$version deb=figcalc_${version}_amd64.deb msi=$dist/figcalc-$version-win64.msi
+# Each check, a line of a table: a command, and a pattern (grep -E) that must be in its output.
+check() {
+  while IFS='#' read -r what command pattern; do
+    what=${what%"${what##*[! ]}"} pattern=${pattern# }
+    out=$(eval "$command" 2>&1 || true)
+    grep -qE "$pattern" <<<"$out" || fail "$what: $(head -c 2000 <<<"$out")"
+    ok "$what"
+  done
+}
+# With `install`, the installer under Wine (WINEPREFIX) as an administrator deploys it, over an
+# earlier version (its own version and codes lowered): one entry in Apps, the zip's files, and a
+# Start-menu entry for figcalc.cmd in their folder; then `remove` leaves nothing of figcalc's.
+case ${4:-} in
+install)
+  cp "$msi" "$work/old.msi"
+  msibuild "$work/old.msi" -q "UPDATE Property SET Value='0.1' WHERE Property='ProductVersion'" -q "UPDATE Property \
+    SET Value='{00000000-0000-0000-0000-000000000001}' WHERE Property='ProductCode'" -s figcalc "" "x64;1033" "{00000000-0000-0000-0000-000000000002}"
+  for package in "$work/old.msi" "$msi"; do wine msiexec /i "$package" /qn || fail "msiexec /i $package: status $?"; done
+  check <<EOT
+Apps: one entry, version $version # wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' | grep -A1 -E 'DisplayName +REG_SZ +figcalc$' | awk '{ print \$3 }' | paste -sd' ' # ^figcalc $version$
+Apps: the icon                 # wine reg query 'HKLM\Software\Classes\Installer\Products' /s # ProductIcon +REG_SZ +C:.windows.Installer..*.figcalc.ico
+installed: the zip's files     # diff -r $unpacked/$v-win64 "${WINEPREFIX:-}/drive_c/Program Files/figcalc" && echo same # ^same$
+Start menu: figcalc.cmd in its folder, the description, the icon # lnkinfo "$(find "${WINEPREFIX:-}/drive_c" -name figcalc.lnk)" | grep -E '(path|directory|Description|location)[[:space:]]+:' | cut -d: -f2- | paste -sd'|' # ^ C:.Program Files.figcalc.figcalc.cmd\| $(head -1 "$top/doc/description.ru.txt")\| C:.Program Files.figcalc.\| C:.windows.Installer..*.figcalc.ico$
+EOT
+  exit ;;
+remove) # (the upgrade code as the registry packs it)
+  wine msiexec /x "$msi" /qn || fail "msiexec /x: status $?"
+  check <<EOT
+removed: no file or folder     # find "${WINEPREFIX:-}/drive_c" -ipath '*figcalc*' | wc -l # ^0$
+removed: no registry key       # for k in HKLM HKCU; do wine reg export \$k $work/reg /y >/dev/null && iconv -f UTF-16 -t UTF-8 $work/reg; done | grep -ciE "figcalc|\$(msiinfo export $msi Property | perl -ne 'print map { scalar reverse } /^UpgradeCode\t\{(\w{8})-(\w{4})-(\w{4})-(\w\w)(\w\w)-(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)/')" # ^0$
+EOT
+  exit ;;
+esac
+
 rm -rf "$unpacked"
 mkdir -p "$unpacked/root/var/lib/dpkg/info" "$unpacked/root/var/lib/dpkg/updates"
 touch "$unpacked/root/var/lib/dpkg/status"
@@ -20,10 +54,10 @@ holds() {
     fail "$dir should hold exactly: $*"
 }
 
-(cd "$dist" && sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 6 ]) ||
+(cd "$dist" && sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 7 ]) ||
   fail "SHA256SUMS should hold the sum of every download"
 holds "$dist" ./SHA256SUMS "./$v-linux-aarch64.tar.gz" "./$v-linux-x86_64.tar.gz" "./$v-web.html" \
-  "./$v-win64.zip" "./$v.tar.gz" "./$deb"
+  "./$v-win64.msi" "./$v-win64.zip" "./$v.tar.gz" "./$deb"
 ok "$dist holds the downloads of $version and their sums"
 for arch in x86_64 aarch64; do
   tar -xzf "$dist/$v-linux-$arch.tar.gz"
@@ -36,8 +70,7 @@ holds "$v-win64" ./LICENSE.txt ./README.txt ./figcalc.cmd ./figcalc.exe
 dpkg --root=root --force-depends --force-not-root -i "$dist/$deb" >/dev/null
 ok "unpacked, and the package installed"
 
-# Each check: a command on the unpacked downloads, and a pattern (grep -E)
-# that must be in its output.
+# The checks on the unpacked downloads.
 elf() { LC_ALL=C readelf -W "$@"; }
 tgz=$v-linux-x86_64 arm=$v-linux-aarch64 win=$v-win64 pkg=root/usr
 exe=$win/figcalc.exe
@@ -51,12 +84,7 @@ heads() {
   iconv -f UTF-16 -t UTF-8 "$win/README.txt" | head -1
 }
 copyright=$(grep -m1 '^Copyright' "$top/LICENSE" | sed 's/[()]/\\&/g')
-while IFS='#' read -r what command pattern; do
-  what=${what%"${what##*[! ]}"} pattern=${pattern# }
-  out=$(eval "$command" 2>&1 || true)
-  grep -qE "$pattern" <<<"$out" || fail "$what: $(head -c 2000 <<<"$out")"
-  ok "$what"
-done <<EOT
+check <<EOT
 lintian: no tag at all         # lintian -E -I --pedantic $dist/$deb 2>/dev/null | wc -l # ^0$
 desktop entry: nothing to say  # desktop-file-validate $pkg/share/applications/figcalc.desktop 2>&1 | wc -l # ^0$
 AppStream: no error            # appstreamcli validate-tree --no-net root 2>&1 # Validation (was successful|failed: warnings: [0-9]+)$
