@@ -1,7 +1,6 @@
-# figcalc in a Linux desktop's applications menu (the component `desktop`, which the tarballs
-# leave out): a desktop entry that runs in a terminal the start file beside the figcalc on the
-# PATH, whatever the prefix (GLib leaves %k empty); its icon; the AppStream metadata software
-# centres show. The id is no reverse domain name: figcalc has no domain.
+# figcalc in a desktop's applications menu (component `desktop`, not in the tarballs): an entry
+# running in a terminal the start file beside the figcalc on the PATH, whatever the prefix (GLib
+# leaves %k empty); its icon; AppStream metadata. The id is no reverse domain: figcalc has none.
 set(desktop ${gen}/desktop)
 set(launcher_pause "Нажмите Enter, чтобы закрыть окно...")
 set(share ${CMAKE_INSTALL_DATADIR})

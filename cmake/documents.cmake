@@ -31,8 +31,7 @@ if(WIN32)
   set(icon ${gen}/figcalc.ico)
   execute_process(COMMAND sh -c [[for s in 16 32 48 256; do rsvg-convert -w $s -h $s -o $s.png "$0"
                   done && icotool -c -o figcalc.ico 16.png 32.png 48.png -r 256.png]]
-                  ${PROJECT_SOURCE_DIR}/desktop/figcalc.svg WORKING_DIRECTORY ${gen}
-                  COMMAND_ERROR_IS_FATAL ANY)
+                  ${PROJECT_SOURCE_DIR}/desktop/figcalc.svg WORKING_DIRECTORY ${gen} COMMAND_ERROR_IS_FATAL ANY)
   configure_file(src/figcalc.rc.in ${gen}/figcalc.rc @ONLY)
   target_sources(figcalc PRIVATE ${gen}/figcalc.rc)
   set_source_files_properties(${gen}/figcalc.rc PROPERTIES OBJECT_DEPENDS "${manifest};${icon}")

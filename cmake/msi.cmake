@@ -1,8 +1,7 @@
-# Run by CPack once the zip is made: the installer figcalc-<version>-win64.msi beside it, built
-# by wixl (msitools) from the zip's files. The same bytes from the same commit: wixl's time is
-# SOURCE_DATE_EPOCH (faketime), and so are the files' times, which the cabinet keeps; msibuild
-# sets the package code, random in wixl's summary, from the zip and the WiX source. The Russian
-# texts in Windows-1251 (WINDOWS_LANGUAGE, for libmsi), the database's code page.
+# Run by CPack after the zip: figcalc-<version>-win64.msi beside it, built by wixl from the zip's
+# files. Reproducible: wixl's clock and the files' times (the cabinet keeps them) are
+# SOURCE_DATE_EPOCH; msibuild sets the package code, random in wixl's, from the zip and the WiX
+# source. The Russian texts in Windows-1251 (WINDOWS_LANGUAGE, for libmsi), the code page.
 string(TIMESTAMP epoch %s UTC) # SOURCE_DATE_EPOCH, if set
 set(msi ${CPACK_PACKAGE_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.msi)
 set(wxs ${CPACK_FIGCALC_GENERATED}/figcalc.wxs)

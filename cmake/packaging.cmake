@@ -1,6 +1,5 @@
-# Installation and the downloads (CPack): the Debian package; the Linux tarball
-# figcalc-<version>-linux-<processor>.tar.gz, with the README and the license at its top (the
-# component `download`) and without the menu entry; figcalc-<version>-win64.zip and .msi.
+# Installation and the downloads (CPack): the Debian package; figcalc-<version>-linux-<processor>
+# .tar.gz, the README and license at its top (component `download`), no menu entry; the .zip, .msi.
 if(WIN32)
   install(TARGETS figcalc RUNTIME DESTINATION .)
   set(CPACK_SYSTEM_NAME win64)

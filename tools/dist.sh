@@ -19,8 +19,7 @@ fi
 : "${SOURCE_DATE_EPOCH:=$(grep -x '[0-9]*' tools/source-date-epoch)}"
 [ -n "$SOURCE_DATE_EPOCH" ] || { echo "dist: no commit, no source archive: no date" >&2; exit 1; }
 export SOURCE_DATE_EPOCH
-rm -rf build/dist
-mkdir -p build/dist
+rm -rf build/dist && mkdir -p build/dist
 for preset in $(cmake --list-presets=workflow | sed -n 's/^ *"\(dist-[^"]*\)".*/\1/p'); do
   fakeroot cmake --workflow --preset "$preset" >"build/$preset.log" ||
     { tail -20 "build/$preset.log"; exit 1; }
@@ -30,6 +29,4 @@ if [ "$checkout" = yes ]; then
   version=$(sed -n 's/^project(figcalc VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
   git archive --prefix="figcalc-$version/" HEAD | gzip -9n >"build/dist/figcalc-$version.tar.gz"
 fi
-cd build/dist
-sha256sum -- * >SHA256SUMS
-cat SHA256SUMS
+cd build/dist && sha256sum -- * | tee SHA256SUMS
