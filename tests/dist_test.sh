@@ -21,7 +21,7 @@ check() {
 # earlier version (its own version and codes lowered): one entry in Apps, the zip's files, and a
 # Start-menu entry for figcalc.cmd in their folder; then `remove` leaves nothing of figcalc's.
 # Wine under `setarch -R`, as in every Wine test (tests/CMakeLists.txt).
-wine() { setarch -R command wine "$@"; }
+wine() { setarch -R "$(type -P wine)" "$@"; }
 case ${4:-} in
 install)
   cp "$msi" "$work/old.msi"
