@@ -23,27 +23,23 @@ execute_process(COMMAND ${MANDOC} -T html -O fragment ${gen}/man/ru/man1/figcalc
 string(REGEX REPLACE ".*(<div class=\"manual-text\">.*</div>).*" "\\1" help "${help}")
 string(REGEX REPLACE "<(/?)h2" "<\\1h3" help "${help}")
 string(REGEX REPLACE "<(/?)h1" "<\\1h2" help "${help}")
-file(READ web/page.css page_css)
-file(READ web/page.js page_js)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS web/page.css web/page.js)
-# When figcalc is built, node makes the page from ${page}.in: figcalc.js and its WebAssembly,
-# gzipped in base64, inside, and a Content-Security-Policy that names the inline scripts and
-# style by their SHA-256 (from the files inlined), allows WebAssembly and nothing else.
-set(js @js@) # left for node, with the program and the policy
-set(program @program@)
-set(policy @policy@)
+string(REGEX REPLACE "<td><b>([^<]*)</b></td>" "<th>\\1</th>" help "${help}") # the tables' header rows
+# When figcalc is built, node makes the page from ${page}.in: figcalc.js, its WebAssembly gzipped
+# in base64, the page's style and script (without its comment lines) inside, and a Content-Security-Policy that names them by
+# their SHA-256, allows WebAssembly and nothing else.
 set(page ${CMAKE_BINARY_DIR}/figcalc-${PROJECT_VERSION}-web.html)
 configure_file(web/page.html.in ${page}.in @ONLY)
-file(CONFIGURE OUTPUT page.cjs CONTENT [[const fs = require('fs'), read = (file) => fs.readFileSync(file);
-const [page, js, wasm, script, style] = process.argv.slice(2);
-const hash = (file) => `'sha256-${require('crypto').createHash('sha256').update(read(file)).digest('base64')}'`;
-const parts = { js: read(js), program: require('zlib').gzipSync(read(wasm), { level: 9 }).toString('base64'),
-  policy: `default-src 'none'; script-src ${hash(js)} ${hash(script)} 'wasm-unsafe-eval'; style-src ${hash(style)}; \
-img-src data:; base-uri 'none'; form-action 'none'` };
-fs.writeFileSync(page, read(`${page}.in`).toString().replace(/@(js|program|policy)@/g, (_, part) => parts[part]));]] @ONLY)
-add_custom_command(OUTPUT ${page}
-  COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} page.cjs ${page} $<TARGET_FILE:figcalc> $<TARGET_FILE_DIR:figcalc>/figcalc.wasm
-          ${PROJECT_SOURCE_DIR}/web/page.js ${PROJECT_SOURCE_DIR}/web/page.css DEPENDS figcalc ${page}.in page.cjs)
+file(CONFIGURE OUTPUT page.cjs CONTENT [[const fs = require('fs'), read = (file) => fs.readFileSync(file, 'utf8');
+const [page, js, wasm, style, ...scripts] = process.argv.slice(2);
+const hash = (text) => `'sha256-${require('crypto').createHash('sha256').update(text).digest('base64')}'`;
+const parts = { js: read(js), style: read(style), script: scripts.map(read).join('').replace(/^ *\/\/.*\n/gm, ''),
+  program: require('zlib').gzipSync(fs.readFileSync(wasm), { level: 9 }).toString('base64') };
+parts.policy = `default-src 'none'; script-src ${hash(parts.js)} ${hash(parts.script)} 'wasm-unsafe-eval'; \
+style-src ${hash(parts.style)}; img-src data:; base-uri 'none'; form-action 'none'`;
+fs.writeFileSync(page, read(`${page}.in`).replace(/%%(\w+)%%/g, (_, part) => parts[part]));]] @ONLY)
+set(parts ${PROJECT_SOURCE_DIR}/web/page.css ${PROJECT_SOURCE_DIR}/web/reader.js ${PROJECT_SOURCE_DIR}/web/page.js)
+add_custom_command(OUTPUT ${page} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} page.cjs ${page} $<TARGET_FILE:figcalc>
+                   $<TARGET_FILE_DIR:figcalc>/figcalc.wasm ${parts} DEPENDS figcalc ${page}.in page.cjs ${parts})
 add_custom_target(page ALL DEPENDS ${page})
 set(FIGCALC_DOWNLOADS "" CACHE PATH "Where the target download puts the web page")
 add_custom_target(download COMMAND ${CMAKE_COMMAND} -E copy ${page} ${FIGCALC_DOWNLOADS})
