@@ -1,8 +1,7 @@
 'use strict';
-// The web page's reader (web/reader.js), by a table: what figcalc wrote last (a text of
-// src/messages.h, by its name), what the pupil typed, and then what figcalc gets of it and what
-// is left for the next question, or what the page says instead and the keys it offers as buttons.
-// Options: `codes`, the key (event.code) that typed a character; `twice`, the same typed again.
+// The web page's reader (web/reader.js) by a table: what figcalc wrote last (a text of src/messages.h by
+// name), what is typed, then what figcalc gets and what is left, or what the page says and its buttons'
+// keys. Options: `codes`, the key (event.code) that typed a character; `twice`, the same typed again.
 const fs = require('fs'), path = require('path');
 const { latin, menu, read } = require('../web/reader.js');
 const texts = Object.fromEntries([...fs.readFileSync(path.join(__dirname, '../src/messages.h'), 'utf8')

@@ -1,13 +1,12 @@
 #!/usr/bin/python3
-"""The web page as its user gets it: the file PAGE opened from disk in headless Chromium, on a PC's
-screen and a phone's in turn, sessions typed with the keyboard a line and Enter at a time (or on one
-line, ended with Ctrl+D on either layout, typed before figcalc has started, or by the menus' buttons),
-each started by Enter at «Запустить снова» below the earlier runs. The page must show what the Linux
-program LINUX writes for the input it got, byte for byte, say that it ended, and leave the focus on
-«Запустить снова», described by the result; axe-core (npm ci in tests/) finds no fault. Where the page
-refuses a line, its status line says why, with only the keys it names as buttons, and the field is
-focused and marked invalid, both in view. The division's last menu goes to SHOTS (division-<size>.png).
-The reader's own rules are tested in node (reader_test.js).
+"""The web page as its user gets it: the file PAGE from disk in headless Chromium, on a PC's screen and a
+phone's in turn, sessions typed a line and Enter at a time (or on one line, ended with Ctrl+D on either
+layout, typed ahead of figcalc's start, or by the buttons), each started by Enter at «Запустить снова»
+below the earlier runs. The page must show what the Linux program LINUX writes for the input it got, byte
+for byte, say that it ended, and leave the focus on «Запустить снова», described by the result; axe-core
+(npm ci in tests/) finds no fault. A refused line: the status says why, with only the keys it names as
+buttons, the field focused and marked invalid, both in view. The division's last menu goes to SHOTS
+(division-<size>.png). The reading rules themselves are reader_test.js's, in node.
 
     web_test.py PAGE LINUX SHOTS
 """
@@ -41,8 +40,7 @@ SESSIONS = [
     ("«с» asked twice, then a word", ["1", "1", "60", ("с", "", "s c"), ("с", "", "s c раскладке"),
                                       ("косинус", "c")], False),
     ("«ы» in s's place", ["1", "1", "30", ("ы", "s", None, "KeyS")], False),
-    ("lines, Ctrl+D and a line after it typed before figcalc has started", ["1", "2", ("6", "6", ""), ("3", "", "")],
-     "ahead"),
+    ("typed ahead: lines, Ctrl+D and a line after it", ["1", "2", ("6", "6", ""), ("3", "", "")], "ahead"),
 ]
 ASKED = """const $ = (id) => document.getElementById(id), line = $('line'), seen = (node) =>
   node.getBoundingClientRect().top >= 0 && node.getBoundingClientRect().bottom <= innerHeight;
@@ -109,14 +107,12 @@ try:
         wait.until(lambda b: b.find_element(By.ID, "again").is_displayed())
         # The focus on «Запустить снова», which tells the result.
         told = browser.execute_script("return document.activeElement.id + ': ' + document.getElementById('asked').textContent")
-        expected = subprocess.run([linux], input=typed.encode(), capture_output=True,
-                                  check=True).stdout.decode()
+        expected = subprocess.run([linux], input=typed.encode(), capture_output=True, check=True).stdout.decode()
         shown, echoed = browser.execute_script(OUTPUT, False), browser.execute_script(OUTPUT, True)
         status = browser.find_element(By.ID, "status").text
         earlier = screen.text.startswith(before) and len(screen.find_elements(By.TAG_NAME, "hr")) == number
-        last = expected.split()[-1]
         if shown != expected or status != "Программа завершилась." or echoed != typed or not earlier \
-                or line.is_displayed() or not told.startswith("again: ") or last not in told:
+                or line.is_displayed() or not told.startswith("again: ") or expected.split()[-1] not in told:
             failed = True
             print(f"FAILED: {name}: the page shows\n{shown}\n[{status}] (typed {echoed!r}, earlier runs kept: "
                   f"{earlier}; the focus and its description: {told})\n--- where the Linux program writes\n{expected}")
