@@ -9,15 +9,13 @@
 
 struct Transcript {
   const char *name;
-  std::string input;
-  std::string output;
+  std::string input, output;
 };
 
 // What a run wrote to standard output and standard error, and its exit status
 // (-1 if it did not exit normally).
 struct Outcome {
-  std::string output;
-  std::string error;
+  std::string output, error;
   int status;
 };
 Outcome runProgram(const std::string &input, const std::string &redirect = "");
