@@ -16,13 +16,11 @@
 namespace {
 
 struct Example {
-  std::string input;
-  std::string output;
+  std::string input, output;
 };
 
 struct Examples {
-  std::vector<Example> sessions;
-  std::vector<Example> scripts;
+  std::vector<Example> sessions, scripts;
   std::vector<std::string> strays; // typed lines outside a session
 };
 
@@ -67,12 +65,8 @@ Examples examplesIn(const std::string &path) {
     if (session) {
       const std::string text = line.substr(std::min(indent.size(), line.size()));
       const size_t at = text.find("> ");
-      if (at == std::string::npos) {
-        session->output += text + "\n";
-      } else {
-        session->output += text.substr(0, at);
-        session->input += text.substr(at + 2) + "\n";
-      }
+      session->output += text.substr(0, at) + (at == std::string::npos ? "\n" : "");
+      if (at != std::string::npos) session->input += text.substr(at + 2) + "\n";
       continue;
     }
     if (std::regex_search(line, typed)) found.strays.push_back(line);
@@ -92,6 +86,7 @@ void expectRuns(const Example &e) {
   EXPECT_TRUE(written == expected) << "shown:\n" << expected << "\nwritten:\n" << written;
   EXPECT_EQ(run.error, "");
   EXPECT_EQ(run.status, 0);
+  EXPECT_NE(e.output, "") << "no session before this script line";
 }
 
 class Docs : public testing::TestWithParam<const char *> {};
@@ -103,12 +98,9 @@ TEST_P(Docs, ExamplesWriteWhatTheyShow) {
   EXPECT_FALSE(found.sessions.empty()) << "no session found";
   EXPECT_TRUE(found.strays.empty())
       << "a session must begin at the main menu: " << found.strays.front();
-  for (const Example &e : found.sessions)
-    expectRuns(e);
-  for (const Example &e : found.scripts) {
-    EXPECT_NE(e.output, "") << "no session before the script line for " << e.input;
-    expectRuns(e);
-  }
+  for (const auto &examples : {found.sessions, found.scripts})
+    for (const Example &e : examples)
+      expectRuns(e);
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, Docs,
