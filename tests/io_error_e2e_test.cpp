@@ -7,7 +7,6 @@
 namespace {
 
 const std::string kFull = "figcalc: write error: No space left on device\n";
-const std::string kReadDirectory = "figcalc: read error: Is a directory\n";
 const std::string kReadClosed = "figcalc: read error: Bad file descriptor\n";
 
 // The inputs, each run with each of the redirections below. The square root
@@ -15,16 +14,14 @@ const std::string kReadClosed = "figcalc: read error: Bad file descriptor\n";
 const char *const kInputs[] = {"1 2 6 3 /", "1 2 6 0 /", "2 4 2", "x", "1 1 -4 b"};
 
 const struct {
-  const char *redirect;
-  const char *name; // the cases' name in the table of platform differences
-  std::string output;
-  std::string error;
+  const char *redirect, *name; // name: the cases' name in the table of platform differences
+  std::string output, error;
   int status;
 } kStreams[] = {
     {">/dev/full", "WriteError", "", kFull, 1},
     {">&-", "WriteError", "", "figcalc: write error: Bad file descriptor\n", 1},
     {">/dev/null", "", "", "", 0},
-    {"</", "ReadError", kMainMenu, kReadDirectory, 1},
+    {"</", "ReadError", kMainMenu, "figcalc: read error: Is a directory\n", 1},
     {"<&-", "ReadError", kMainMenu, kReadClosed, 1},
     {"<&- >/dev/full", "ReadError", "", kReadClosed + kFull, 1},
 };
