@@ -6,14 +6,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Set when the cases run against a download rather than the build: the
-// platform it is built for, and the shell command that runs it (such as
-// `wine 'figcalc.exe'`, `qemu-aarch64 'figcalc'` or `node 'figcalc.js'`).
 const std::string kPlatform =
     std::getenv("FIGCALC_PLATFORM") ? std::getenv("FIGCALC_PLATFORM") : "";
 
 namespace {
 
+// Set when the cases run against a download: the shell command that runs it,
+// such as `wine 'figcalc.exe'`, `qemu-aarch64 'figcalc'` or `node 'figcalc.js'`.
 const char *const kCommand = std::getenv("FIGCALC_COMMAND");
 
 // The Windows build writes Windows-1251 and ends its lines with CR LF; this
@@ -43,9 +42,8 @@ std::string readAll(FILE *file) {
 
 } // namespace
 
-// Runs the program with `input` in a file as its standard input, so that the
-// end of input is a real end of file, and `redirect` (shell syntax) applied to
-// its standard output.
+// Runs the program with `input` in a file as its standard input, so that the end of input is a
+// real end of file, and `redirect` (shell syntax) applied to its standard output.
 Outcome runProgram(const std::string &input, const std::string &redirect) {
   char in[] = "/tmp/figcalc-input-XXXXXX", err[] = "/tmp/figcalc-stderr-XXXXXX";
   const int fd = mkstemp(in);
@@ -64,13 +62,12 @@ Outcome runProgram(const std::string &input, const std::string &redirect) {
   return run;
 }
 
-// Where a platform writes a value otherwise than x86-64 Linux, for the named
-// case or, with no name, for every case. The Windows runtime writes a NaN
-// without its sign, and its sine and cosine differ from glibc's in the last
-// bits, which shows in values that are zero in exact arithmetic, and for huge
-// angles altogether; Wine's runtime gives a failed read of standard input,
-// from a folder or closed, the reason EINVAL. On ARM the NaN that an invalid
-// operation makes is positive, where x86-64's is negative.
+// Where a platform writes a value otherwise than x86-64 Linux, for the named case or, with no name,
+// for every case. The Windows runtime writes a NaN without its sign, and its sine and cosine differ
+// from glibc's in the last bits, which shows in values that are zero in exact arithmetic, and for
+// huge angles altogether; Wine's runtime gives a failed read of standard input, from a folder or
+// closed, the reason EINVAL. On ARM the NaN that an invalid operation makes is positive, where
+// x86-64's is negative.
 const std::vector<PlatformDifference> kPlatformDifferences = {
     {"windows", nullptr, "-nan", "nan"},
     {"windows", "Cos90IsTinyNotZero", "6.12323e-17", "6.12303e-17"},
