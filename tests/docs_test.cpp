@@ -1,9 +1,7 @@
-// The examples in the documents, run. A session is shown from the main menu
-// on, with what is typed after "> " and the Enter that ends it; fed what is
-// typed, the program must write the rest. A script line (`printf '...' |
-// figcalc`, or `echo ... | figcalc.exe` on Windows) must write what the
-// session before it shows. The English and Russian documents show the same
-// examples.
+// The examples in the documents, run. A session is shown from the main menu on, with what is typed
+// after "> " and the Enter that ends it; fed what is typed, the program must write the rest. A
+// script line (`printf '...' | figcalc`, or `echo ... | figcalc.exe` on Windows) must write what
+// the session before it shows. The English and Russian documents show the same examples.
 #include "transcript.h"
 
 #include <fstream>
@@ -107,10 +105,9 @@ INSTANTIATE_TEST_SUITE_P(Documents, Docs,
                          testing::Values("README.md", "README.ru.md", "doc/figcalc.1.in",
                                          "doc/figcalc.ru.1.in"));
 
-// The pages' tables against the program: the exact value, "Не определён" or
-// neither (\(em) at each angle listed and each multiple of 15 degrees, each run
-// exiting 0 with nothing on standard error; and every row of the table of
-// platform differences, its platform named as the end-to-end runner names it.
+// The pages' tables against the program: the exact value, "Не определён" or neither (\(em) at each
+// angle listed and each multiple of 15 degrees, each run exiting 0 with nothing on standard error;
+// and every row of the table of platform differences, its platform named as in transcript.cpp.
 TEST(Docs, ManualsListWhatTheProgramDoes) {
   const std::regex angle(R"((\d+);.*)"), platform(R"(([^;]+);[^;]*;([^;]*);([^;]*))");
   const std::map<std::string, std::string> named = {{"Windows", "windows"}, {"ARM", "aarch64"}};

@@ -1,7 +1,6 @@
-// Standard input that cannot be read, or standard output that cannot be
-// written: such a run says why on standard error and exits with status 1, a
-// failed read at once, after what was written before it. With working
-// streams the same inputs exit 0 and leave standard error empty.
+// Standard input that cannot be read, or standard output that cannot be written: such a run says
+// why on standard error and exits with status 1, a failed read at once, after what was written
+// before it. With working streams the same inputs exit 0 and leave standard error empty.
 #include "transcript.h"
 
 namespace {
@@ -9,8 +8,7 @@ namespace {
 const std::string kFull = "figcalc: write error: No space left on device\n";
 const std::string kReadClosed = "figcalc: read error: Bad file descriptor\n";
 
-// The inputs, each run with each of the redirections below. The square root
-// of -4 sets errno after the output has failed.
+// Each input runs with each redirection below; the square root of -4 sets errno after output fails.
 const char *const kInputs[] = {"1 2 6 3 /", "1 2 6 0 /", "2 4 2", "x", "1 1 -4 b"};
 
 const struct {

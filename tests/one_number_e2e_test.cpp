@@ -11,7 +11,6 @@ const std::string kOne = kMainMenu + kModeMenu + "Введите число:\n\n
 std::string numeric(const std::string &call, const std::string &value) {
   return kOne + "\n" + call + "°) = " + value + "\n";
 }
-// An exact line, then the numeric one.
 std::string exact(const std::string &call, const std::string &text, const std::string &value) {
   return numeric(call, text) + "Другое решение:\n" + call + "°) = " + value + "\n";
 }
