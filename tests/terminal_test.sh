@@ -26,10 +26,7 @@ screen() { tmx capture-pane -p -S - | sed '/^Pane is dead/d'; }
 # show at the end of a line.
 expect_screen() {
   want=$(printf '%s' "$1" | sed 's/ *$//')
-  for _ in $(seq 100); do
-    [ "$(screen)" = "$want" ] && return 0
-    sleep 0.1
-  done
+  for _ in $(seq 100); do [ "$(screen)" = "$want" ] && return 0; sleep 0.1; done
   fail "$name: the screen should be:"$'\n'"$want"$'\n'"--- but is (exit status '$(cat "$status")', none while it runs):"$'\n'"$(screen)"
 }
 
@@ -47,8 +44,7 @@ answer() {
   expect_screen "$1"
   [ -z "${hold:-}" ] || { sleep 1 && expect_screen "$1"; }
   [ ! -s "$status" ] || fail "$name: ended while waiting for '$2'"
-  tmx send-keys -l "$2"
-  tmx send-keys Enter
+  tmx send-keys -l "$2" \; send-keys Enter
 }
 
 # A run: the program starts in a fresh pane, and the lines $@ are typed in turn; the terminal
