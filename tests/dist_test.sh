@@ -50,10 +50,8 @@ touch "$unpacked/root/var/lib/dpkg/status"
 cd "$unpacked"
 # Fails unless the folder $1 holds exactly the files named after it.
 holds() {
-  local dir=$1
-  shift
-  printf '%s\n' "$@" | cmp -s - <(cd "$dir" && find . -type f | LC_ALL=C sort) ||
-    fail "$dir should hold exactly: $*"
+  printf '%s\n' "${@:2}" | cmp -s - <(cd "$1" && find . -type f | LC_ALL=C sort) ||
+    fail "$1 should hold exactly: ${*:2}"
 }
 
 (cd "$dist" && sha256sum --quiet -c SHA256SUMS && [ "$(wc -l <SHA256SUMS)" = 7 ]) ||
@@ -74,12 +72,9 @@ ok "unpacked, and the package installed"
 
 # The checks on the unpacked downloads.
 elf() { LC_ALL=C readelf -W "$@"; }
-tgz=$v-linux-x86_64 arm=$v-linux-aarch64 win=$v-win64 pkg=root/usr
-exe=$win/figcalc.exe
+tgz=$v-linux-x86_64 arm=$v-linux-aarch64 win=$v-win64 pkg=root/usr exe=$v-win64/figcalc.exe
 # figcalc.exe's resources, its version resource and manifest, as text.
-resources() {
-  x86_64-w64-mingw32-windres -i "$exe" -O rc | perl -CS -pe 's/\\x([0-9a-f]{4})/chr(hex $1)/ge'
-}
+resources() { x86_64-w64-mingw32-windres -i "$exe" -O rc | perl -CS -pe 's/\\x([0-9a-f]{4})/chr(hex $1)/ge'; }
 # The first lines of each manual page, changelog and README.txt in the downloads.
 heads() {
   for f in {$tgz,$arm,$pkg}/share/{man/man1,man/ru/man1,doc/figcalc}/*.gz; do zcat "$f" | head -3; done

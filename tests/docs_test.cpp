@@ -1,9 +1,7 @@
-// The examples in the documents, run. A session is shown from the main menu
-// on, with what is typed after "> " and the Enter that ends it; fed what is
-// typed, the program must write the rest. A script line (`printf '...' |
-// figcalc`, or `echo ... | figcalc.exe` on Windows) must write what the
-// session before it shows. The English and Russian documents show the same
-// examples.
+// The examples in the documents, run. A session is shown from the main menu on, with what is typed
+// after "> " and the Enter that ends it; fed what is typed, the program must write the rest. A
+// script line (`printf '...' | figcalc`, or `echo ... | figcalc.exe` on Windows) must write what
+// the session before it shows. The English and Russian documents show the same examples.
 #include "transcript.h"
 
 #include <fstream>
@@ -16,13 +14,11 @@
 namespace {
 
 struct Example {
-  std::string input;
-  std::string output;
+  std::string input, output;
 };
 
 struct Examples {
-  std::vector<Example> sessions;
-  std::vector<Example> scripts;
+  std::vector<Example> sessions, scripts;
   std::vector<std::string> strays; // typed lines outside a session
 };
 
@@ -67,12 +63,8 @@ Examples examplesIn(const std::string &path) {
     if (session) {
       const std::string text = line.substr(std::min(indent.size(), line.size()));
       const size_t at = text.find("> ");
-      if (at == std::string::npos) {
-        session->output += text + "\n";
-      } else {
-        session->output += text.substr(0, at);
-        session->input += text.substr(at + 2) + "\n";
-      }
+      session->output += text.substr(0, at) + (at == std::string::npos ? "\n" : "");
+      if (at != std::string::npos) session->input += text.substr(at + 2) + "\n";
       continue;
     }
     if (std::regex_search(line, typed)) found.strays.push_back(line);
@@ -92,6 +84,7 @@ void expectRuns(const Example &e) {
   EXPECT_TRUE(written == expected) << "shown:\n" << expected << "\nwritten:\n" << written;
   EXPECT_EQ(run.error, "");
   EXPECT_EQ(run.status, 0);
+  EXPECT_NE(e.output, "") << "no session before this script line";
 }
 
 class Docs : public testing::TestWithParam<const char *> {};
@@ -103,22 +96,18 @@ TEST_P(Docs, ExamplesWriteWhatTheyShow) {
   EXPECT_FALSE(found.sessions.empty()) << "no session found";
   EXPECT_TRUE(found.strays.empty())
       << "a session must begin at the main menu: " << found.strays.front();
-  for (const Example &e : found.sessions)
-    expectRuns(e);
-  for (const Example &e : found.scripts) {
-    EXPECT_NE(e.output, "") << "no session before the script line for " << e.input;
-    expectRuns(e);
-  }
+  for (const auto &examples : {found.sessions, found.scripts})
+    for (const Example &e : examples)
+      expectRuns(e);
 }
 
 INSTANTIATE_TEST_SUITE_P(Documents, Docs,
                          testing::Values("README.md", "README.ru.md", "doc/figcalc.1.in",
                                          "doc/figcalc.ru.1.in"));
 
-// The pages' tables against the program: the exact value, "Не определён" or
-// neither (\(em) at each angle listed and each multiple of 15 degrees, each run
-// exiting 0 with nothing on standard error; and every row of the table of
-// platform differences, its platform named as the end-to-end runner names it.
+// The pages' tables against the program: the exact value, "Не определён" or neither (\(em) at each
+// angle listed and each multiple of 15 degrees, each run exiting 0 with nothing on standard error;
+// and every row of the table of platform differences, its platform named as in transcript.cpp.
 TEST(Docs, ManualsListWhatTheProgramDoes) {
   const std::regex angle(R"((\d+);.*)"), platform(R"(([^;]+);[^;]*;([^;]*);([^;]*))");
   const std::map<std::string, std::string> named = {{"Windows", "windows"}, {"ARM", "aarch64"}};

@@ -12,8 +12,4 @@ trap 'cleanup; rm -rf --one-file-system "$work"' EXIT
 ok() { echo "ok: $*"; }
 fail() { echo "FAILED: $*"; exit 1; }
 skip() { echo "skipped: $*"; exit 77; }
-# Skips unless every command named is installed.
-needs() {
-  local c
-  for c; do command -v "$c" >/dev/null || skip "$c not found"; done
-}
+needs() { command -v "$1" >/dev/null || skip "$1 not found"; }

@@ -12,13 +12,10 @@ namespace {
 
 TEST(Number, OperatorsLeaveOutcomeInResultAndZeroInValue) {
   const Number a(6), b(3);
-  const struct {
-    Number outcome;
-    double expected;
-  } cases[] = {{a + b, 9}, {a - b, 3}, {a * b, 18}, {a / b, 2}, {b - a, -3}};
-  for (const auto &c : cases) {
-    EXPECT_EQ(c.outcome.result, c.expected);
-    EXPECT_EQ(c.outcome.value, 0.0);
+  for (const auto &[outcome, expected] :
+       {std::pair{a + b, 9.0}, {a - b, 3.0}, {a * b, 18.0}, {a / b, 2.0}, {b - a, -3.0}}) {
+    EXPECT_EQ(outcome.result, expected);
+    EXPECT_EQ(outcome.value, 0.0) << expected;
   }
   EXPECT_EQ((a + b).result, 9) << "operands are unchanged";
 }

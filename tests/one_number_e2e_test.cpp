@@ -8,13 +8,11 @@ namespace {
 const std::string kOne = kMainMenu + kModeMenu + "Введите число:\n\n1:" +
                          "квадрат (a) корень (b) синус (s) косинус (c) тангенс (t) котангенс (k)\n";
 
-// An exact line, then the numeric one.
-std::string exact(const std::string &call, const std::string &text, const std::string &value) {
-  return kOne + "\n" + call + "°) = " + text + "\nДругое решение:\n" + call + "°) = " + value +
-         "\n";
-}
 std::string numeric(const std::string &call, const std::string &value) {
   return kOne + "\n" + call + "°) = " + value + "\n";
+}
+std::string exact(const std::string &call, const std::string &text, const std::string &value) {
+  return numeric(call, text) + "Другое решение:\n" + call + "°) = " + value + "\n";
 }
 
 const Transcript kOneNumber[] = {

@@ -14,19 +14,18 @@ archive=$(grep -oE 'figcalc-[0-9.]+\.tar\.gz$' "$dist/SHA256SUMS") ||
 tree=$work/a/longer/path/to/${archive%.tar.gz}
 mkdir -p "$tree"
 tar -xzf "$dist/$archive" -C "$tree" --strip-components=1
-# Runs $2... in the folder $1 with its output in $work/log; shows the log's end on a failure.
-logged() {
-  (cd "$1" && shift && "$@") >"$work/log" 2>&1 || { tail -30 "$work/log"; fail "$*"; }
-}
+cd "$tree"
+# Runs $@ with its output in $work/log; shows the log's end on a failure.
+logged() { "$@" >"$work/log" 2>&1 || { tail -30 "$work/log"; fail "$*"; }; }
 
 flags="-O2 -g -Wp,-D_FORTIFY_SOURCE=3 -fstack-protector-strong -Wformat -Werror=format-security"
-logged "$tree" cmake -S . -B "$work/distro" -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$flags"
-logged "$tree" cmake --build "$work/distro"
+logged cmake -S . -B "$work/distro" -DCMAKE_BUILD_TYPE=None "-DCMAKE_CXX_FLAGS=$flags"
+logged cmake --build "$work/distro"
 ! grep -i 'warning' "$work/log" || fail "warnings with a distribution's flags"
-logged "$tree" ctest --test-dir "$work/distro"
+logged ctest --test-dir "$work/distro"
 ok "built with plain cmake and CXXFLAGS='$flags'; $(grep 'tests passed' "$work/log")"
 
-logged "$tree" env TZ=Asia/Vladivostok LC_ALL=ru_RU.UTF-8 sh -c 'umask 077 && make dist'
+logged env TZ=Asia/Vladivostok LC_ALL=ru_RU.UTF-8 sh -c 'umask 077 && make dist'
 grep -v "  $archive\$" "$dist/SHA256SUMS" | (cd "$tree/build/dist" && sha256sum -c) ||
   fail "the downloads from the source archive differ from those in $dist"
 ok "the same downloads from the source archive"

@@ -25,12 +25,8 @@ screen() { tmx capture-pane -p -S - | sed '/^Pane is dead/d'; }
 # Waits up to 10 seconds for the screen to be exactly $1, less the spaces a terminal does not
 # show at the end of a line.
 expect_screen() {
-  local want
   want=$(printf '%s' "$1" | sed 's/ *$//')
-  for _ in $(seq 100); do
-    [ "$(screen)" = "$want" ] && return 0
-    sleep 0.1
-  done
+  for _ in $(seq 100); do [ "$(screen)" = "$want" ] && return 0; sleep 0.1; done
   fail "$name: the screen should be:"$'\n'"$want"$'\n'"--- but is (exit status '$(cat "$status")', none while it runs):"$'\n'"$(screen)"
 }
 
@@ -48,8 +44,7 @@ answer() {
   expect_screen "$1"
   [ -z "${hold:-}" ] || { sleep 1 && expect_screen "$1"; }
   [ ! -s "$status" ] || fail "$name: ended while waiting for '$2'"
-  tmx send-keys -l "$2"
-  tmx send-keys Enter
+  tmx send-keys -l "$2" \; send-keys Enter
 }
 
 # A run: the program starts in a fresh pane, and the lines $@ are typed in turn; the terminal
@@ -79,10 +74,8 @@ session() {
   ok "$name"
 }
 
-if [ ${#start[@]} -gt 0 ]; then
-  hint="${FIGCALC_HINT:?}"$'\n\n' session circle 2 2 1
-  exit 0
-fi
+[ ${#start[@]} = 0 ] || hint="${FIGCALC_HINT:?}"$'\n\n'
 session circle 2 2 1
+[ ${#start[@]} = 0 ] || exit 0 # the start file's one session
 session division 1 2 6 3 /
 session sine 1 1 45 s

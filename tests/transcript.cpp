@@ -6,31 +6,22 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+const std::string kPlatform =
+    std::getenv("FIGCALC_PLATFORM") ? std::getenv("FIGCALC_PLATFORM") : "";
+
 namespace {
 
-// Set when the cases run against a download rather than the build: the shell
-// command that runs it (such as `wine 'figcalc.exe'`, `qemu-aarch64 'figcalc'`
-// or `node 'figcalc.js'`), and the platform it is built for.
+// Set when the cases run against a download: the shell command that runs it,
+// such as `wine 'figcalc.exe'`, `qemu-aarch64 'figcalc'` or `node 'figcalc.js'`.
 const char *const kCommand = std::getenv("FIGCALC_COMMAND");
-const char *const kPlatformName = std::getenv("FIGCALC_PLATFORM");
-const bool kWindows = kPlatformName && std::string(kPlatformName) == "windows";
-
-std::string readAll(FILE *file) {
-  std::string text;
-  char buf[4096];
-  for (size_t n; (n = fread(buf, 1, sizeof buf, file)) > 0;)
-    text.append(buf, n);
-  return text;
-}
 
 // The Windows build writes Windows-1251 and ends its lines with CR LF; this
 // turns that back into UTF-8 with LF, and a bare LF into a visible "<LF>".
 std::string fromWindows(const std::string &raw) {
   std::string lf;
-  for (size_t i = 0; i < raw.size(); ++i) {
-    if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-    lf += raw[i] == '\n' && (i == 0 || raw[i - 1] != '\r') ? std::string("<LF>") : raw.substr(i, 1);
-  }
+  for (size_t i = 0; i < raw.size(); ++i)
+    if (raw.compare(i, 2, "\r\n") != 0)
+      lf += raw[i] != '\n' ? raw.substr(i, 1) : i > 0 && raw[i - 1] == '\r' ? "\n" : "<LF>";
   std::string utf8(lf.size() * 3, '\0');
   char *in = lf.data(), *out = utf8.data();
   size_t inLeft = lf.size(), outLeft = utf8.size();
@@ -41,14 +32,18 @@ std::string fromWindows(const std::string &raw) {
   return utf8;
 }
 
+// What `file` holds, from Windows decoded as that build writes it.
+std::string readAll(FILE *file) {
+  std::string text;
+  for (int c; (c = std::fgetc(file)) != EOF;)
+    text += static_cast<char>(c);
+  return kPlatform == "windows" ? fromWindows(text) : text;
+}
+
 } // namespace
 
-const std::string kPlatform = kPlatformName ? kPlatformName : "";
-
-// Runs the program with `input` in a file as its standard input, so that the
-// end of input is a real end of file, and `redirect` (shell syntax) applied to
-// its standard output. From Windows, what it writes is decoded as that build
-// writes it.
+// Runs the program with `input` in a file as its standard input, so that the end of input is a
+// real end of file, and `redirect` (shell syntax) applied to its standard output.
 Outcome runProgram(const std::string &input, const std::string &redirect) {
   char in[] = "/tmp/figcalc-input-XXXXXX", err[] = "/tmp/figcalc-stderr-XXXXXX";
   const int fd = mkstemp(in);
@@ -57,25 +52,21 @@ Outcome runProgram(const std::string &input, const std::string &redirect) {
   close(mkstemp(err));
   const std::string program = kCommand ? kCommand : "'" FIGCALC_BIN "'";
   FILE *pipe = popen((program + " <" + in + " 2>" + err + " " + redirect).c_str(), "r");
-  Outcome run;
-  run.output = kWindows ? fromWindows(readAll(pipe)) : readAll(pipe);
+  const std::string output = readAll(pipe);
   const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   FILE *errors = std::fopen(err, "rb");
-  run.error = kWindows ? fromWindows(readAll(errors)) : readAll(errors);
+  const Outcome run{output, readAll(errors), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
   std::fclose(errors);
   unlink(in);
   unlink(err);
   return run;
 }
 
-// Where a platform writes a value otherwise than x86-64 Linux, for the named
-// case or, with no name, for every case. The Windows runtime writes a NaN
-// without its sign, and its sine and cosine differ from glibc's in the last
-// bits, which shows in values that are zero in exact arithmetic, and for
-// huge angles altogether; Wine's runtime
-// gives a failed read of standard input, from a folder or closed, the reason
-// EINVAL. On ARM the NaN that an invalid operation makes is positive, where
+// Where a platform writes a value otherwise than x86-64 Linux, for the named case or, with no name,
+// for every case. The Windows runtime writes a NaN without its sign, and its sine and cosine differ
+// from glibc's in the last bits, which shows in values that are zero in exact arithmetic, and for
+// huge angles altogether; Wine's runtime gives a failed read of standard input, from a folder or
+// closed, the reason EINVAL. On ARM the NaN that an invalid operation makes is positive, where
 // x86-64's is negative.
 const std::vector<PlatformDifference> kPlatformDifferences = {
     {"windows", nullptr, "-nan", "nan"},

@@ -9,15 +9,12 @@
 
 struct Transcript {
   const char *name;
-  std::string input;
-  std::string output;
+  std::string input, output;
 };
 
-// What a run wrote to standard output and standard error, and its exit status
-// (-1 if it did not exit normally).
+// What a run wrote to standard output and error, and its exit status (-1 unless it exited).
 struct Outcome {
-  std::string output;
-  std::string error;
+  std::string output, error;
   int status;
 };
 Outcome runProgram(const std::string &input, const std::string &redirect = "");
@@ -31,8 +28,7 @@ extern const std::vector<PlatformDifference> kPlatformDifferences;
 // `expected`, as the platform under test writes it in the case `name`.
 std::string expectedHere(const std::string &name, std::string expected);
 
-// The platform of the program under test (FIGCALC_PLATFORM): "" for the one
-// built here, or "windows", "aarch64", "web".
+// FIGCALC_PLATFORM, the platform under test: "" for the build here, or "windows", "aarch64", "web".
 extern const std::string kPlatform;
 
 inline void PrintTo(const Transcript &t, std::ostream *os) { *os << t.name; }
