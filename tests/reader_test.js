@@ -25,7 +25,8 @@ const rows = [
    `латинской раскладке ${how}`, 'sc', { twice: true }],
   ['kOneNumberMenu', 'ко\n', '«ко» — это корень (b), косинус (c) или котангенс (k)?', 'bck'],
   ['kOneNumberMenu', 'кубик\n', 'В этом меню нет «кубик»: выберите a, b, s, c, t или k.', 'absctk'], // none
-  ['kMainMenu', '3\n', 'В этом меню нет «3»: выберите 1 или 2.', '12'],
+  ['kMainMenu', '3', 'В этом меню нет «3»: выберите 1 или 2. Напишите слово целиком («калькулятор чисел»), «1» ' +
+   how, '12', { twice: true }], // a key that is no letter: no layout named
   ['kModeMenu', '\n', 'Выберите 1 или 2.', '12'],
   ['kEnterNumber', '7.5 2\n', '7.5 ', '2\n'], // numbers a word at a time
   ['kPrompt1', '-1e-400\n', '-1e-400\n', ''],

@@ -47,8 +47,7 @@ ASKED = """const $ = (id) => document.getElementById(id), line = $('line'), seen
 return [$('status').textContent, [...document.querySelectorAll('#keys button')].map((button) => button.value),
   line.ariaInvalid === 'true' && document.activeElement === line && seen(line) && seen($('status'))]"""
 # The next start waits for window.go(), as a slow start would.
-SLOW = "const start = figcalc; figcalc = (s) => { figcalc = start; return new Promise((go) => { window.go = go; })" \
-       ".then(() => start(s)); };"
+SLOW = "const f = figcalc; figcalc = (s) => (figcalc = f, new Promise((go) => { window.go = go; }).then(() => f(s)));"
 OUTPUT = """return [...document.getElementById('out').childNodes]
   .filter((node) => (node.nodeType !== Node.TEXT_NODE) === arguments[0]).map((node) => node.textContent).join('')"""
 

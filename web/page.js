@@ -44,13 +44,14 @@
     line.setAttribute('aria-invalid', Boolean(why) && !run.exited);
     if (why) status.scrollIntoView({ block: 'nearest' });
   };
-  // The buttons: the choices offered, each answering with its key. The focus leaves them first,
-  // for the field, or the first new one where a button answered.
+  // The buttons, in view: the choices offered, each answering with its key. The focus leaves them
+  // first, for the field, or the first new one where a button answered.
   const offer = (choices) => {
     if (keys.contains(document.activeElement)) line.focus();
     keys.replaceChildren(...choices.map(({ label, key }) =>
       Object.assign(document.createElement('button'), { type: 'button', value: key, textContent: label })));
     if (run.byButton && keys.firstChild) keys.firstChild.focus();
+    (choices.length ? keys : line).scrollIntoView({ block: 'nearest' });
   };
 
   // The next answer in what is typed, sent; or, refused, what is typed goes back into the field

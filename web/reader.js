@@ -69,8 +69,8 @@ const figcalcReader = (() => {
     const meant = letters ? choices.filter(({ label }) => readings.some((reading) =>
       label.toLowerCase().startsWith(reading) || names[reading] === label.toLowerCase()))
       : keyed.length ? keyed : choices.filter(({ key }) => readings.includes(key));
-    const how = ({ label, key }) => `Напишите слово целиком («${label}»), «${key}» в латинской раскладке ` +
-                                    'или нажмите кнопку.';
+    const how = ({ label, key }) => `Напишите слово целиком («${label}»), «${key}»` +
+      `${/\p{L}/u.test(key) ? ' в латинской раскладке' : ''} или нажмите кнопку.`;
     if (meant.length === 1) return take(typed, meant[0].key);
     if (meant.length) {
       return refuse(`«${typed}» — это ${or(meant.map(({ label, key }) => `${label} (${key})`))}?`, meant, how(meant[0]));
