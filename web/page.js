@@ -9,15 +9,14 @@
   const places = new Map(); // the Latin key each character was last typed with
   // The run: `wait`, figcalc's read that waits; `input`, the answer it reads; `pending`, what is
   // typed and not yet read, up to an `ending` (Ctrl+D); `written`, bytes not yet shown, `text`,
-  // all shown since figcalc last read; `choices`, the menu it waits at; `refusal`, the page's last.
+  // all shown since figcalc last read; `choices`, the menu it waits at; `refusal`, the page's last,
+  // and `refused`, what it put back in the field; `byButton`, a button answered last; `exited`.
   let run, out = $('out');
 
   // What figcalc writes, decoded as it comes and shown together, at the latest when it waits or
   // ends; what it was sent, in bold.
   const show = (shown, typed) => {
-    const node = typed ? document.createElement('b') : document.createTextNode(shown);
-    node.textContent = shown;
-    out.append(node);
+    out.append(typed ? Object.assign(document.createElement('b'), { textContent: shown }) : shown);
     line.scrollIntoView({ block: 'nearest' });
   };
   const flush = () => {
