@@ -46,10 +46,9 @@ const figcalcReader = (() => {
   const read = (line, choices, places, last) => {
     const [, blanks, word] = /^(\s*)(\S*)/.exec(line), rest = line.slice(blanks.length);
     const refuse = (why, offered, how) => ({ why, offered, said: why === last?.why ? `${why} ${how}` : why });
-    const take = (piece, sent) => {
-      const after = /^\s*/.exec(rest.slice(piece.length))[0], whole = /^(\s|$)/.test(rest.slice(piece.length));
-      const taken = blanks + piece + (whole ? after : '');
-      return { sent: blanks + sent + (whole ? after : ''), taken: taken.length };
+    const take = (piece, sent) => { // with the blanks after it, none where the word goes on
+      const after = /^\s*/.exec(rest.slice(piece.length))[0];
+      return { sent: blanks + sent + after, taken: blanks.length + piece.length + after.length };
     };
     if (!choices.length) {
       const read = word.replace(/,/g, '.'), written = number.test(read);
