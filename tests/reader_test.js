@@ -1,50 +1,111 @@
 'use strict';
-// The web page's reader (web/reader.js) by a table: what figcalc wrote last (a text of src/messages.h by
-// name), what is typed, then what figcalc gets and what is left, or what the page says and its buttons'
-// keys. Options: `codes`, the key (event.code) that typed a character; `twice`, the same typed again.
-const { latin, menu, read } = require('../web/reader.js');
-const texts = Object.fromEntries([...require('fs').readFileSync(require.resolve('../src/messages.h'), 'utf8')
-  .matchAll(/constexpr char (k\w+)\[\] =\s*"([^"]*)"/g)].map(([, name, text]) => [name, text]));
-const number = 'Введите число цифрами, например 7.5.', how = 'или нажмите кнопку.';
+// The web page's reader (web/reader.js), at the waits of the model of figcalc's dialogue made
+// from src/messages.h: by a table, then by properties on generated input (fast-check).
+const fc = require('fast-check');
+const { modelOf, waitOf } = require('../web/model.js');
+const { latin, read } = require('../web/reader.js');
+const model = modelOf(require('fs').readFileSync(require.resolve('../src/messages.h'), 'utf8'));
+const { texts } = model;
+// The wait after figcalc wrote the texts named, a line each, a menu's ended.
+const at = (names) => {
+  const written = names.split(' ').map((name) => texts[name]).join('\n');
+  return waitOf(model, names.endsWith('Menu') ? written + '\n' : written);
+};
+const keys = (choices) => choices.map(({ key }) => key).join('');
+
+// Where figcalc waits, what is typed, then what figcalc gets and what is left, or (refused) the
+// keys of the buttons offered. Options: `codes`, the key (event.code) that typed a character;
+// `twice`, typed again after its refusal, which then says more.
+const menu1 = 'kOneNumberMenu', menu2 = 'kTwoNumberMenu', figures = 'kFigureMenu';
+const prompt = 'kEnterNumbers kPrompt1';
 const rows = [
   ['kMainMenu', '1\n', '1\n', ''], // a key
   ['kMainMenu', '12 6 3 /\n', '1', '2 6 3 /\n'], // digits and signs a character at a time
   ['kMainMenu', ' калькулятор чисел 1\n', ' 1 ', '1\n'], // a label in full
-  ['kFigureMenu', 'Круг\n', '2\n', ''],
-  ['kOneNumberMenu', 'косинус\n', 'c\n', ''], // a word, never its first letter
-  ['kOneNumberMenu', 'КОС 60', 'c ', '60'], // its beginning
-  ...Object.entries({ sin: 's', cos: 'c', tg: 't', ctg: 'k' }).map(([name, key]) => ['kOneNumberMenu', name, key, '']),
-  ['kOneNumberMenu', 'ышт\n', 's\n', '', { codes: { ы: 'KeyS', ш: 'KeyI', т: 'KeyN' } }], // sin, typed in Russian
-  ['kOneNumberMenu', 'соs\n', 'c\n', ''], // Cyrillic с and о look like c and o
-  ['kOneNumberMenu', 'ы\n', 's\n', '', { codes: { ы: 'KeyS' } }], // a key by its place
-  ['kTwoNumberMenu', '.\n', '/\n', '', { codes: { '.': 'Slash' } }],
-  ['kOneNumberMenu', 'В\n', 'b\n', ''], // a capital that looks like a Latin letter
-  ['kOneNumberMenu', 'ц\n', 'c\n', ''], // the Latin letter it sounds like
-  ['kOneNumberMenu', 'с\n', '«с» — это синус (s) или косинус (c)?', 'sc'], // two fits
-  ['kOneNumberMenu', 'с\n', '«с» — это синус (s) или косинус (c)? Напишите слово целиком («синус»), «s» в ' +
-   `латинской раскладке ${how}`, 'sc', { twice: true }],
-  ['kOneNumberMenu', 'ко\n', '«ко» — это корень (b), косинус (c) или котангенс (k)?', 'bck'],
-  ['kOneNumberMenu', 'кубик\n', 'В этом меню нет «кубик»: выберите a, b, s, c, t или k.', 'absctk'], // none
-  ['kMainMenu', '3', 'В этом меню нет «3»: выберите 1 или 2. Напишите слово целиком («калькулятор чисел»), «1» ' +
-   how, '12', { twice: true }], // a key that is no letter: no layout named
-  ['kModeMenu', '\n', 'Выберите 1 или 2.', '12'],
-  ['kEnterNumber', '7.5 2\n', '7.5 ', '2\n'], // numbers a word at a time
-  ['kPrompt1', '-1e-400\n', '-1e-400\n', ''],
-  ['kPromptRadius', '7,5\n', '7.5\n', ''], // a decimal comma
-  ['kEnterNumber', '1e400\n', `«1e400» — слишком большое по модулю число. ${number}`, ''], // a double's range
-  ['kEnterNumber', '0x5 семь\n', `«0x5» — не число. ${number}`, ''],
-  ['kEnterNumber', 'inf\n', `«inf» — не число. ${number}`, ''],
-  ['kEnterNumber', ' \n', number, ''],
-  ['kEnterNumber', 'x', `«x» — не число. ${number} Кнопок здесь нет: наберите число и нажмите Enter.`, '', { twice: true }],
+  ['kMainMenu', 'площадь и периметр\n', '2\n', ''], // its beginning, blanks and all
+  ['kModeMenu', 'одно\n', '1\n', ''],
+  [figures, 'Круг\n', '2\n', ''],
+  ...['круга', 'КРУГОМ', 'кругу'].map((word) => [figures, word, '2', '']), // any case form
+  [figures, 'квадрата', '4', ''],
+  [figures, 'к', [...'24']], // a lone letter that begins two labels
+  [menu1, 'косинус\n', 'c\n', ''], // a word, never its first letter
+  [menu1, 'КОС 60', 'c ', '60'],
+  [menu1, 'в квадрат\n', 'a\n', ''], // the school's words and signs
+  ...[['²', 'a'], ['√', 'b'], ['корень', 'b'], ['sin', 's'], ['cos', 'c'], ['tg', 't'],
+    ['ctg', 'k']].map(([typed, key]) => [menu1, typed, key, '']),
+  ...[['плюс', '+'], ['сложить', '+'], ['прибавить', '+'], ['минус', '-'], ['вычесть', '-'],
+    ['отнять', '-'], ['−', '-'], ['умножить', '*'], ['×', '*'], ['·', '*'], ['х', '*'],
+    ['разделить', '/'], ['поделить', '/'], [':', '/'], ['÷', '/'], ['степень', 'a'],
+    ['возвести', 'a'], ['^', 'a'], ['умножение', '*']]
+    .map(([typed, key]) => [menu2, typed, key, '']),
+  [menu1, 'ышт\n', 's\n', '', { codes: { ы: 'KeyS', ш: 'KeyI', т: 'KeyN' } }], // sin, on Russian
+  [menu1, 'соs\n', 'c\n', ''], // Cyrillic с and о look like c and o
+  [menu1, 'ы\n', 's\n', '', { codes: { ы: 'KeyS' } }], // a key by its place
+  [menu1, 'ф\n', 'a\n', '', { codes: { ф: 'KeyA' } }],
+  [menu2, '.\n', '/\n', '', { codes: { '.': 'Slash' } }],
+  [menu1, 'В\n', 'b\n', ''], // a capital that looks like a Latin letter
+  [menu1, 'ц\n', 'c\n', ''], // the Latin letter it sounds like
+  [menu1, 'с\n', [...'sc']], // two fits: the page asks
+  [menu1, 'с\n', [...'sc'], { twice: true }],
+  [menu1, 'к\n', [...'abck']], // the labels «к» begins, and k
+  [menu1, 'ко\n', [...'bck']],
+  [menu1, 'кубик\n', [...'absctk']], // none
+  [menu1, 'в степень\n', [...'absctk']], // a phrase read whole, not as «в»
+  ['kMainMenu', '3', [...'12'], { twice: true }],
+  ['kModeMenu', '\n', [...'12']],
+  ['kEnterNumber kPrompt1', '7.5 2\n', '7.5 ', '2\n'], // numbers a word at a time
+  [prompt, '-1e-400\n', '-1e-400\n', ''],
+  ['kEnterRadius kPromptRadius', '7,5\n', '7.5\n', ''], // a decimal comma
+  [prompt, '−5\n', '-5\n', ''], // the minus sign
+  ...['1 000\n', '−1 000 000,5', '12 345 6'].map((typed) => [prompt, typed, []]), // one or more?
+  [prompt, '12 34\n', '12 ', '34\n'],
+  ...['1e400', '0x5 семь', 'inf', ' \n', '7,5,1'].map((typed) => [prompt, typed, []]),
+  [prompt, 'x', [], { twice: true }],
 ];
-const failed = rows.filter(([name, typed, expected, left, { codes = {}, twice } = {}]) => {
-  const places = new Map(Object.entries(codes).map(([character, code]) => [character, latin({ code })]));
-  const choices = menu(texts[name] + '\n'), first = twice && read(typed, choices, places);
-  const { sent, taken, said, offered } = read(typed, choices, places, first);
-  const got = said ? [said, offered.map(({ key }) => key).join('')] : [sent, typed.slice(taken)];
-  if (got[0] === expected && got[1] === left) return false;
-  console.log(`FAILED: at ${name}, ${JSON.stringify(typed)} gives ${JSON.stringify(got)}, not ${JSON.stringify([expected, left])}`);
+// What a row's input gives: what figcalc gets and what is left, or the keys offered; and whether
+// a refusal said again says more.
+const outcome = (where, typed, { codes = {}, twice }) => {
+  const places = new Map(Object.entries(codes)
+    .map(([character, code]) => [character, latin({ code })]));
+  const first = twice && read(typed, at(where), places);
+  const decided = read(typed, at(where), places, first);
+  const saysMore = !twice || decided.said?.startsWith(first.said + ' ');
+  if (decided.said) return { got: [...keys(decided.offered)], said: decided.said, saysMore };
+  return { got: [decided.sent, typed.slice(decided.taken)], said: '', saysMore };
+};
+const failed = rows.filter(([where, typed, ...expectation]) => {
+  const [expected, options] = Array.isArray(expectation[0])
+    ? [expectation[0], expectation[1]] : [expectation.slice(0, 2), expectation[2]];
+  const { got, said, saysMore } = outcome(where, typed, options ?? {});
+  if (JSON.stringify(got) === JSON.stringify(expected) && saysMore) return false;
+  console.log(`FAILED: at ${where}, ${JSON.stringify(typed)} gives ${JSON.stringify(got)} ` +
+              `(${said}${saysMore ? '' : ', said again with nothing more'}), ` +
+              `not ${JSON.stringify(expected)}`);
   return true;
 }).length;
 console.log(`${rows.length - failed} of ${rows.length} rows as expected`);
-process.exitCode = failed ? 1 : 0;
+
+// On any input, pupils' words among it: nothing throws; every answer takes at least one character
+// or is refused; at a menu only its key is sent, at a prompt only a number figcalc reads whole.
+const schoolWords = Object.values(require('../web/words.js')).flatMap(Object.values).flat();
+const words = model.menus.flatMap(({ choices }) => choices.map(({ label }) => label))
+  .concat(schoolWords, 'к', 'с', '1 000', '−5', '7,5', '1e400');
+const piece = fc.oneof(fc.string(), fc.string({ unit: 'grapheme' }), fc.constantFrom(...words));
+const typing = fc.array(fc.tuple(piece, fc.constantFrom(' ', '\n', '', '  \n')))
+  .map((pieces) => pieces.flat().join(''));
+const waits = fc.constantFrom(...model.menus.map(({ name }) => name), prompt,
+                              'kEnterRadius kPromptRadius');
+const figcalcReads = (sent, wait) => (wait.menu
+  ? wait.menu.choices.some(({ key }) => sent.trim() === key)
+  : /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i.test(sent.trim()) && Number.isFinite(Number(sent)));
+const runs = 2000;
+const property = fc.property(typing, waits, (line, where) => {
+  const wait = at(where);
+  const decided = read(line, wait, new Map());
+  if (decided.said) return decided.offered.every((choice) => wait.menu?.choices.includes(choice));
+  return decided.taken >= 1 && decided.taken <= line.length && figcalcReads(decided.sent, wait);
+});
+const report = fc.check(property, { numRuns: runs });
+console.log(report.failed ? `FAILED: ${fc.defaultReportMessage(report)}`
+  : `the reader's properties held in ${report.numRuns} generated cases`);
+process.exitCode = failed || report.failed ? 1 : 0;

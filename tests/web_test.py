@@ -37,19 +37,21 @@ SESSIONS = [
     ("a line stopped where it cannot be sent", [("2 3 2 x", "2 3 2 ", "7.5"), "3"], False),
     ("a whole session on one line", ["2 3 2 3"], False),
     ("the buttons", [("1", "1"), ("2", "2"), "6", "3", ("+", "+")], "buttons"),
-    ("«с» asked twice, then a word", ["1", "1", "60", ("с", "", "s c"), ("с", "", "s c раскладке"),
-                                      ("косинус", "c")], False),
+    ("«с» asked, then a word", ["1", "1", "60", ("с", "", "s c"), ("косинус", "c")], False),
     ("«ы» in s's place", ["1", "1", "30", ("ы", "s", None, "KeyS")], False),
     ("typed ahead: lines, Ctrl+D and a line after it", ["1", "2", ("6", "6", ""), ("3", "", "")], "ahead"),
 ]
+# In view: within the pixel that a scroll position is rounded to.
 ASKED = """const $ = (id) => document.getElementById(id), line = $('line'), seen = (node) =>
-  node.getBoundingClientRect().top >= 0 && node.getBoundingClientRect().bottom <= innerHeight;
+  node.getBoundingClientRect().top > -1 && node.getBoundingClientRect().bottom < innerHeight + 1;
 return [$('status').textContent, [...document.querySelectorAll('#keys button')].map((button) => button.value),
   line.ariaInvalid === 'true' && document.activeElement === line && seen(line) && seen($('status'))]"""
 # The next start waits for window.go(), as a slow start would.
 SLOW = "const f = figcalc; figcalc = (s) => (figcalc = f, new Promise((go) => { window.go = go; }).then(() => f(s)));"
+# What figcalc wrote, or (arguments[0]) what it got, in bold.
 OUTPUT = """return [...document.getElementById('out').childNodes]
-  .filter((node) => (node.nodeType !== Node.TEXT_NODE) === arguments[0]).map((node) => node.textContent).join('')"""
+  .filter((node) => arguments[0] ? node.tagName === 'B' : node.nodeType === Node.TEXT_NODE)
+  .map((node) => node.textContent).join('')"""
 
 axe = pathlib.Path(__file__).with_name("node_modules") / "axe-core/axe.min.js"
 subprocess.run(["npm", "ci", "--no-audit", "--no-fund"], cwd=axe.parents[2], check=True, stdout=subprocess.DEVNULL)
@@ -110,7 +112,7 @@ try:
         shown, echoed = browser.execute_script(OUTPUT, False), browser.execute_script(OUTPUT, True)
         status = browser.find_element(By.ID, "status").text
         earlier = screen.text.startswith(before) and len(screen.find_elements(By.TAG_NAME, "hr")) == number
-        if shown != expected or status != "Программа завершилась." or echoed != typed or not earlier \
+        if shown != expected or "Программа завершилась." not in status or echoed != typed or not earlier \
                 or line.is_displayed() or not told.startswith("again: ") or expected.split()[-1] not in told:
             failed = True
             print(f"FAILED: {name}: the page shows\n{shown}\n[{status}] (typed {echoed!r}, earlier runs kept: "

@@ -5,12 +5,14 @@
 if (typeof document === 'object') {
   const start = figcalc, expand = async () => {
     const text = document.getElementById('program').text;
-    const packed = Uint8Array.fromBase64?.(text) ?? Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
-    return new Response(new Response(packed).body.pipeThrough(new DecompressionStream('gzip'))).arrayBuffer();
+    const packed = Uint8Array.fromBase64?.(text) ??
+                   Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
+    const expanded = new Response(packed).body.pipeThrough(new DecompressionStream('gzip'));
+    return new Response(expanded).arrayBuffer();
   };
   let program;
-  figcalc = (settings) => (program ||= expand()).then((wasmBinary) => start({ ...settings, wasmBinary }),
-                                                     settings.onAbort);
+  figcalc = (settings) => (program ||= expand())
+    .then((wasmBinary) => start({ ...settings, wasmBinary }), settings.onAbort);
 } else if (typeof module === 'object' && typeof require === 'function' && require.main === module) {
   const fs = require('fs');
   const writeTo = (fd) => (byte) => fs.writeSync(fd, Uint8Array.of(byte & 0xff));

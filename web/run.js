@@ -1,0 +1,143 @@
+'use strict';
+// One run of figcalc as the page drives it: named states, and one function, `step`, that moves
+// between them on each event. What the pupil sees and hears is the view's (web/page.js, or a
+// test's fake). Nothing it throws leaves `step`: a fault ends the run, and figcalc's wait too.
+const figcalcRun = (() => {
+  const inNode = typeof module === 'object';
+  const dialogue = inNode ? require('./model.js') : figcalcDialogue;
+  const reader = inNode ? require('./reader.js') : figcalcReader;
+  // figcalc is loading, and what is typed is kept for it; it runs between two reads; it waits for
+  // an answer; it waits, the answer typed refused for the pupil to mend; it has ended, or the
+  // page has stopped it.
+  const STARTING = 'starting';
+  const RUNNING = 'running';
+  const WAITING = 'waiting';
+  const REFUSED = 'refused';
+  const ENDED = 'ended';
+  const noInput = new Uint8Array(0);
+  const encoder = new TextEncoder();
+  const oneLine = (text) => text.trim().replace(/\s+/g, ' ');
+  const early = 'Ввод закончился раньше, чем figcalc получила все ответы, поэтому результата нет.';
+
+  // A run of the dialogue `model` (figcalcDialogue's), shown by `view`; `places`, the Latin key
+  // each character was typed with. `pending` is what is typed and not yet read, up to the end of
+  // input where `ending`; `held`, what is typed after it, for the next run's field.
+  const create = (model, view, places = new Map()) => {
+    const run = { state: STARTING, written: '', pending: '', ending: false, held: '', questions: 0,
+                  input: noInput, wait: undefined, at: undefined, refusal: undefined };
+    const give = (bytes) => {
+      const { resolve } = run.wait;
+      run.wait = undefined;
+      run.state = RUNNING;
+      resolve(bytes);
+    };
+    // The next answer in what is typed, to be sent; or, refused, what is typed goes back into the
+    // field before what the pupil has typed there since, and the end of input is taken back.
+    // Returns whether it is sent.
+    const answer = () => {
+      const decided = reader.read(run.pending, run.at, places, run.refusal);
+      if (decided.said) {
+        view.ask(run.at, run.questions++ === 0);
+        run.state = REFUSED;
+        run.refusal = decided;
+        view.setField(oneLine(`${run.pending} ${view.field()}`));
+        run.pending = '';
+        run.ending = false;
+        view.refuse(decided);
+        return false;
+      }
+      run.pending = run.pending.slice(decided.taken);
+      run.refusal = undefined;
+      run.input = encoder.encode(decided.sent);
+      view.echo(decided.sent, decided.label);
+      return true;
+    };
+    // What is typed, given to figcalc an answer at a time while it waits; else the question.
+    const deliver = () => {
+      const onlyBlanksLeft = run.ending && !run.pending.trim();
+      if (onlyBlanksLeft) run.pending = '';
+      const refused = !run.input.length && run.pending && !answer();
+      if (refused) return;
+      if (run.input.length) {
+        const bytes = run.input.slice(0, run.wait.size);
+        run.input = run.input.slice(bytes.length);
+        give(bytes);
+      } else if (run.ending) {
+        give(noInput);
+      } else {
+        run.state = WAITING;
+        view.ask(run.at, run.questions++ === 0);
+      }
+    };
+    const finish = (said, restartable = true) => {
+      if (run.wait) give(noInput); // a stopped figcalc reads the end of input, and ends
+      run.state = ENDED;
+      view.ended(said, restartable, run.held);
+    };
+
+    const on = {
+      output: ({ text }) => {
+        run.written += text;
+        if (run.state === STARTING) run.state = RUNNING;
+        view.show(text);
+      },
+      read: ({ size, resolve }) => {
+        run.wait = { size, resolve };
+        const lastLine = { question: run.written.trim().split('\n').at(-1) };
+        run.at = dialogue.waitOf(model, run.written) ?? lastLine;
+        deliver();
+      },
+      typed: ({ text }) => {
+        if (run.ending) {
+          run.held += text;
+          const held = oneLine(run.held);
+          view.tell(`«${held}» набрано после конца ввода: это получит следующий запуск.`);
+          return;
+        }
+        run.pending += text;
+        if (run.wait) deliver();
+      },
+      endInput: ({ text }) => {
+        if (run.ending) return on.typed({ text });
+        run.pending += text;
+        run.ending = true;
+        if (run.wait) deliver();
+      },
+      exit: ({ code }) => {
+        const status = `Программа завершилась${code ? ' с кодом ' + code : ''}.`;
+        const hasResult = dialogue.hasResult(model, run.written);
+        const held = run.held && `«${oneLine(run.held)}» будет в поле следующего запуска.`;
+        finish([hasResult ? '' : early, status, held].filter(Boolean).join(' '));
+      },
+      abort: () => finish(run.written
+        ? 'figcalc остановилась посреди работы: браузер прервал её программу.'
+        : 'figcalc не запустилась: браузер не разрешил выполнить её программу (WebAssembly). ' +
+          'Откройте эту страницу в другом браузере.', Boolean(run.written)),
+      fault: () => finish('Ошибка на странице: этот запуск остановлен.'),
+      resize: () => run.wait && view.fit(),
+    };
+    const stopAfterFault = () => {
+      try {
+        if (run.state !== ENDED) on.fault();
+      } catch {
+        run.state = ENDED; // the view failed too: the run has ended, though unsaid
+      }
+    };
+    // The one way into the run. An ended run takes only typing, which starts the next run with
+    // it in the field; a stale figcalc's output and reads reach nothing, and its reads get the end
+    // of input.
+    const step = (event) => {
+      try {
+        if (run.state !== ENDED) on[event.type](event);
+        else if (event.type === 'typed') view.restart(event.text);
+        else if (event.type === 'read') event.resolve(noInput);
+      } catch (error) {
+        console.error(error); // for the browser's console
+        stopAfterFault();
+      }
+    };
+    return { run, step };
+  };
+  return { create, states: { STARTING, RUNNING, WAITING, REFUSED, ENDED } };
+})();
+if (typeof module === 'object') module.exports = figcalcRun;

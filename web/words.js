@@ -1,0 +1,23 @@
+'use strict';
+// The words and signs a Russian pupil uses for a choice, beside its own label, by its menu and
+// key. A word is read whole, blanks included; the figures' names, and every label of one word, in
+// any case form too (the endings below).
+const figcalcWords = {
+  kOneNumberMenu: {
+    a: ['в квадрат', 'возвести в квадрат', '²'],
+    b: ['корень', 'квадратный корень', 'извлечь корень', '√'],
+    s: ['sin'],
+    c: ['cos'],
+    t: ['tg', 'tan'],
+    k: ['ctg', 'cot'],
+  },
+  kTwoNumberMenu: {
+    '+': ['плюс', 'сложить', 'прибавить'],
+    '-': ['минус', 'вычесть', 'отнять', '−', '–'],
+    '*': ['умножить', '×', '·', 'х'],
+    '/': ['разделить', 'поделить', ':', '÷'],
+    a: ['степень', 'в степень', 'возвести', 'возвести в степень', '^'],
+  },
+  caseEndings: ['а', 'у', 'ом', 'е', 'ы', 'и', 'ов', 'ам', 'ами', 'ах'],
+};
+if (typeof module === 'object') module.exports = figcalcWords;
