@@ -8,24 +8,32 @@ const model = modelOf(require('fs').readFileSync(require.resolve('../src/message
 const { texts } = model;
 
 // A fake figcalc: the dialogue's first menus and one computation down each of three ways, written
-// and read as figcalc does, by the run's events. Its reads skip blanks, and fail for good at the
-// end of input. Returns what it got.
+// and read as figcalc does, by the run's events: a read skips blanks, and at the end of input
+// fails, and every later one too. Returns what it got.
 const fakeFigcalc = async (step) => {
-  let buffer = '', got = '', failed = false;
-  const decoder = new TextDecoder();
-  const next = async () => {
-    buffer = buffer.trimStart();
-    while (!buffer && !failed) {
+  let unread = '', got = '', ended = false;
+  const skipBlanks = async () => {
+    unread = unread.trimStart();
+    while (!unread && !ended) {
       const bytes = await new Promise((resolve) => step({ type: 'read', size: 256, resolve }));
-      failed = !bytes.length;
-      got += decoder.decode(bytes);
-      buffer = decoder.decode(bytes).trimStart();
+      const text = new TextDecoder().decode(bytes);
+      ended = !text;
+      got += text;
+      unread = text.trimStart();
     }
-    const token = failed ? '' : /^\S+/.exec(buffer)[0];
-    return { key: () => (buffer = buffer.slice(1), token[0]), number: () => (buffer = '', +token) };
   };
-  const key = async () => (await next()).key();
-  const number = async () => (await next()).number();
+  const key = async () => {
+    await skipBlanks();
+    const taken = unread.charAt(0);
+    unread = unread.slice(1);
+    return taken;
+  };
+  const number = async () => {
+    await skipBlanks();
+    const [taken] = /^\S*/.exec(unread);
+    unread = unread.slice(taken.length);
+    return Number(taken);
+  };
   const write = (...names) =>
     step({ type: 'output', text: names.map((name) => texts[name] ?? name).join('') });
   write('kMainMenu', '\n');

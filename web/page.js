@@ -23,8 +23,6 @@
     const roomEnough = room > 6 * parseFloat(getComputedStyle(line).fontSize);
     line.style.width = roomEnough ? room + 'px' : '100%';
   };
-  // Fitted in the next frame, out of the observer's callback: a size changed inside it would
-  // make the browser report a loop.
   new ResizeObserver(() => run?.step({ type: 'resize' })).observe(screen);
   // The status line, and the answer field marked invalid while it says why.
   const tell = (said) => {
@@ -59,6 +57,7 @@
       const echo = newElement('b', { textContent: sent });
       echo.classList.toggle('joined', !sent.endsWith('\n'));
       out.append(echo);
+      screen.removeAttribute('data-waiting');
       const heard = newElement('span', { className: 'unseen', textContent: ` — ${label}` });
       if (label) out.append(heard);
       shownSinceAnswer = '';
@@ -85,6 +84,8 @@
     tell,
     field: () => line.value,
     setField: (text) => { line.value = text; },
+    // After a resize, in the next frame: a size changed in the observer's callback would make the
+    // browser report a loop.
     fit: () => requestAnimationFrame(fit),
     // Where figcalc cannot run on, the page says why; where it ran, the focus goes to «Запустить
     // снова», which tells its result.
@@ -137,16 +138,18 @@
       performance.mark('figcalc-output');
     };
     const write = (byte) => written.push(byte & 0xff) === 1 && queueMicrotask(flush);
-    const flushed = (event) => () => {
+    const stepAfterOutput = (event) => {
       flush();
       current.step(event);
     };
     figcalc({
-      readInput: (size) => new Promise((resolve) => flushed({ type: 'read', size, resolve })()),
+      readInput: (size) => new Promise((resolve) => {
+        stepAfterOutput({ type: 'read', size, resolve });
+      }),
       stdout: write,
       stderr: write,
-      onExit: (code) => flushed({ type: 'exit', code })(),
-      onAbort: flushed({ type: 'abort' }),
+      onExit: (code) => stepAfterOutput({ type: 'exit', code }),
+      onAbort: () => stepAfterOutput({ type: 'abort' }),
     }).catch(() => {}); // an abort, which onAbort has told
   };
 
