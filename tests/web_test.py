@@ -80,7 +80,7 @@ try:
         for index, item in enumerate(lines):
             wait.until(lambda b: ctrl_d == "ahead" or b.find_element(By.ID, "screen").get_attribute("data-waiting") is not None)
             if name == "sine of 45":  # the phone turned at every question
-                browser.set_window_size(*((667, 375), (375, 667))[index % 2])
+                browser.set_window_size(*((375, 667), (667, 375))[index % 2])
             # After the last line: refused if it names something, the field marked, it and the reason in view.
             status, keys, marked = browser.execute_script(ASKED)
             if bool(status) != bool(named) or any(word not in status for word in (named or "").split()) \
