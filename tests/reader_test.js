@@ -79,7 +79,7 @@ const failed = rows.filter(([where, typed, ...expectation]) => {
   const { got, said, saysMore } = outcome(where, typed, options ?? {});
   if (JSON.stringify(got) === JSON.stringify(expected) && saysMore) return false;
   console.log(`FAILED: at ${where}, ${JSON.stringify(typed)} gives ${JSON.stringify(got)} ` +
-              `(${said}${saysMore ? '' : ', said again with nothing more'}), ` +
+              `(${said || 'sent'}${saysMore ? '' : ', said again with nothing more'}), ` +
               `not ${JSON.stringify(expected)}`);
   return true;
 }).length;

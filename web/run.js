@@ -9,11 +9,8 @@ const figcalcRun = (() => {
   // figcalc is loading, and what is typed is kept for it; it runs between two reads; it waits for
   // an answer; it waits, the answer typed refused for the pupil to mend; it has ended, or the
   // page has stopped it.
-  const STARTING = 'starting';
-  const RUNNING = 'running';
-  const WAITING = 'waiting';
-  const REFUSED = 'refused';
-  const ENDED = 'ended';
+  const [STARTING, RUNNING, WAITING, REFUSED, ENDED] =
+    ['starting', 'running', 'waiting', 'refused', 'ended'];
   const noInput = new Uint8Array(0);
   const encoder = new TextEncoder();
   const oneLine = (text) => text.trim().replace(/\s+/g, ' ');
