@@ -85,8 +85,8 @@ const failed = rows.filter(([where, typed, ...expectation]) => {
 }).length;
 console.log(`${rows.length - failed} of ${rows.length} rows as expected`);
 
-// On any input, pupils' words among it: nothing throws; every answer takes at least one character
-// or is refused; at a menu only its key is sent, at a prompt only a number figcalc reads whole.
+// On any input, pupils' words among it, at any wait: each property, in `runs` generated cases;
+// a property that throws fails.
 const schoolWords = Object.values(require('../web/words.js')).flatMap(Object.values).flat();
 const words = model.menus.flatMap(({ choices }) => choices.map(({ label }) => label))
   .concat(schoolWords, 'к', 'с', '1 000', '−5', '7,5', '1e400');
@@ -95,17 +95,25 @@ const typing = fc.array(fc.tuple(piece, fc.constantFrom(' ', '\n', '', '  \n')))
   .map((pieces) => pieces.flat().join(''));
 const waits = fc.constantFrom(...model.menus.map(({ name }) => name), prompt,
                               'kEnterRadius kPromptRadius');
-const figcalcReads = (sent, wait) => (wait.menu
-  ? wait.menu.choices.some(({ key }) => sent.trim() === key)
-  : /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i.test(sent.trim()) && Number.isFinite(Number(sent)));
-const runs = 2000;
-const property = fc.property(typing, waits, (line, where) => {
-  const wait = at(where);
-  const decided = read(line, wait, new Map());
-  if (decided.said) return decided.offered.every((choice) => wait.menu?.choices.includes(choice));
-  return decided.taken >= 1 && decided.taken <= line.length && figcalcReads(decided.sent, wait);
-});
-const report = fc.check(property, { numRuns: runs });
-console.log(report.failed ? `FAILED: ${fc.defaultReportMessage(report)}`
-  : `the reader's properties held in ${report.numRuns} generated cases`);
-process.exitCode = failed || report.failed ? 1 : 0;
+const number = /^[+-]?(\d+\.?\d*|\.\d+)(e[+-]?\d+)?$/i; // as figcalc reads one whole
+const properties = {
+  'at a menu, only a key of that menu is sent, or the page asks among its choices':
+    ({ sent, offered }, { menu }) => !menu || (sent === undefined
+      ? offered.every((choice) => menu.choices.includes(choice))
+      : menu.choices.some(({ key }) => sent.trim() === key)),
+  'at a prompt, only a number that figcalc reads whole is sent, within a double\'s range':
+    ({ sent }, { menu }) => Boolean(menu) || sent === undefined
+      || (number.test(sent.trim()) && Number.isFinite(Number(sent))),
+  'every answer takes at least one character of the line, or is refused':
+    ({ taken, said }, wait, line) => Boolean(said) || (taken >= 1 && taken <= line.length),
+};
+const runs = 1000;
+const broken = Object.entries(properties).filter(([name, holds]) => {
+  const property = fc.property(typing, waits, (line, where) =>
+    holds(read(line, at(where), new Map()), at(where), line));
+  const report = fc.check(property, { numRuns: runs });
+  console.log(report.failed ? `FAILED: ${name}: ${fc.defaultReportMessage(report)}`
+    : `${name}: held in ${report.numRuns} generated cases`);
+  return report.failed;
+}).length;
+process.exitCode = failed || broken ? 1 : 0;
