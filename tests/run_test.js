@@ -59,7 +59,7 @@ const fakeView = () => {
   const view = { log: [], echoes: '', fieldText: '', restarts: [] };
   const note = (kind) => (...args) => view.log.push([kind, ...args]);
   return Object.assign(view, {
-    show: note('show'), ask: note('ask'), tell: note('tell'), fit: note('fit'),
+    show: note('show'), ask: note('ask'), setStatus: note('tell'), fit: note('fit'),
     refuse: ({ said }) => view.log.push(['refuse', said]),
     ended: (said, restartable, held) => view.log.push(['ended', said, held]),
     echo: (sent, label) => { view.echoes += sent; view.log.push(['echo', sent, label]); },

@@ -15,7 +15,7 @@
 
   const newElement = (tag, properties) => Object.assign(document.createElement(tag), properties);
   // The answer field takes the rest of its line, or the next line where little is left.
-  const fit = () => {
+  const fitField = () => {
     line.style.width = '0';
     const right = screen.getBoundingClientRect().right - screen.clientLeft -
                   parseFloat(getComputedStyle(screen).paddingRight);
@@ -25,7 +25,7 @@
   };
   new ResizeObserver(() => run?.step({ type: 'resize' })).observe(screen);
   // The status line, and the answer field marked invalid while it says why.
-  const tell = (said) => {
+  const setStatus = (said) => {
     status.textContent = said;
     line.setAttribute('aria-invalid', Boolean(said) && run.run.state !== figcalcRun.states.ENDED);
     if (said) status.scrollIntoView({ block: 'nearest' });
@@ -33,7 +33,7 @@
   // The buttons, in view: the choices offered, each answering with its key and described by the
   // question. The focus leaves them first, for the field, or the first new one where a button
   // answered.
-  const offer = (choices) => {
+  const showButtons = (choices) => {
     if (keys.contains(document.activeElement)) line.focus();
     const buttonFor = ({ label, key }) => {
       const button = newElement('button', { type: 'button', value: key, textContent: label });
@@ -68,35 +68,35 @@
       asked.textContent = wait.question;
       line.setAttribute('aria-describedby', first ? 'status asked hint' : 'status asked');
       screen.setAttribute('data-waiting', '');
-      fit();
-      offer(wait.menu?.choices ?? []);
-      tell('');
+      fitField();
+      showButtons(wait.menu?.choices ?? []);
+      setStatus('');
       if (!keys.contains(document.activeElement)) line.focus();
       again.hidden = true; // with the focus on the field, once it has the question
     },
     refuse: ({ said, offered }) => {
       refusedField = line.value;
-      offer(offered);
-      tell(said);
+      showButtons(offered);
+      setStatus(said);
       line.focus();
       line.select();
     },
-    tell,
+    setStatus,
     field: () => line.value,
     setField: (text) => { line.value = text; },
     // After a resize, in the next frame: a size changed in the observer's callback would make the
     // browser report a loop.
-    fit: () => requestAnimationFrame(fit),
+    fit: () => requestAnimationFrame(fitField),
     // Where figcalc cannot run on, the page says why; where it ran, the focus goes to «Запустить
     // снова», which tells its result.
     ended: (said, restartable, held = '') => {
       nextField = held.trim();
-      offer([]);
+      showButtons([]);
       screen.removeAttribute('data-waiting');
       line.disabled = end.hidden = form.hidden = true;
-      tell(said);
+      setStatus(said);
       if (!restartable) return;
-      asked.textContent = oneLine(`${shownSinceAnswer} ${said} Enter — запустить снова.`);
+      asked.textContent = `${shownSinceAnswer} ${said} Enter — запустить снова.`;
       again.hidden = false;
       again.focus();
       again.scrollIntoView({ block: 'nearest' });
@@ -107,7 +107,6 @@
       line.focus(); // where the key that started it types
     },
   };
-  const oneLine = (text) => text.trim().replace(/\s+/g, ' ');
 
   // A new run, below the earlier ones and a line; its program's calls reach only its own run.
   const start = () => {
@@ -120,7 +119,7 @@
     shownSinceAnswer = '';
     line.disabled = end.hidden = form.hidden = false;
     line.value = nextField;
-    tell('');
+    setStatus('');
     if (typeof WebAssembly !== 'object' || typeof DecompressionStream !== 'function') {
       view.ended('Этот браузер слишком стар для figcalc: откройте страницу в более новом ' +
                  'браузере.');

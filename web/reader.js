@@ -37,13 +37,14 @@ const figcalcReader = (() => {
     const ending = typed.slice(name.length);
     return !/\s/.test(name) && typed.startsWith(name) && words.caseEndings.includes(ending);
   };
-  // `typed`, each character read by `map` where it can be.
-  const spelt = (typed, map) => [...typed].map((character) => map(character) ?? character).join('');
+  // `typed`, each character as `letterFor` reads it where it can.
+  const spellWith = (typed, letterFor) =>
+    [...typed].map((character) => letterFor(character) ?? character).join('');
 
   // The choices a word or phrase of letters names, read as typed, typed in Latin keys' places, or
   // in the Latin letters its letters look like.
   const meantByWord = (menu, phrase, places) => {
-    const readings = [phrase, spelt(phrase, (c) => places.get(c)), spelt(phrase, shapeOf)]
+    const readings = [phrase, spellWith(phrase, (c) => places.get(c)), spellWith(phrase, shapeOf)]
       .map((reading) => reading.toLowerCase());
     return menu.choices.filter((choice) => namesOf(menu, choice)
       .some((name) => readings.some((reading) => fits(reading, name))));

@@ -22,7 +22,7 @@ const figcalcRun = (() => {
   const create = (model, view, places = new Map()) => {
     const run = { state: STARTING, written: '', pending: '', ending: false, held: '', questions: 0,
                   input: noInput, wait: undefined, at: undefined, refusal: undefined };
-    const give = (bytes) => {
+    const giveFigcalc = (bytes) => {
       const { resolve } = run.wait;
       run.wait = undefined;
       run.state = RUNNING;
@@ -31,7 +31,7 @@ const figcalcRun = (() => {
     // The next answer in what is typed, to be sent; or, refused, what is typed goes back into the
     // field before what the pupil has typed there since, and the end of input is taken back.
     // Returns whether it is sent.
-    const answer = () => {
+    const answerFromTyped = () => {
       const decided = reader.read(run.pending, run.at, places, run.refusal);
       if (decided.said) {
         view.ask(run.at, run.questions++ === 0);
@@ -50,24 +50,24 @@ const figcalcRun = (() => {
       return true;
     };
     // What is typed, given to figcalc an answer at a time while it waits; else the question.
-    const deliver = () => {
+    const deliverTyped = () => {
       const onlyBlanksLeft = run.ending && !run.pending.trim();
       if (onlyBlanksLeft) run.pending = '';
-      const refused = !run.input.length && run.pending && !answer();
+      const refused = !run.input.length && run.pending && !answerFromTyped();
       if (refused) return;
       if (run.input.length) {
         const bytes = run.input.slice(0, run.wait.size);
         run.input = run.input.slice(bytes.length);
-        give(bytes);
+        giveFigcalc(bytes);
       } else if (run.ending) {
-        give(noInput);
+        giveFigcalc(noInput);
       } else {
         run.state = WAITING;
         view.ask(run.at, run.questions++ === 0);
       }
     };
-    const finish = (said, restartable = true) => {
-      if (run.wait) give(noInput); // a stopped figcalc reads the end of input, and ends
+    const endRun = (said, restartable = true) => {
+      if (run.wait) giveFigcalc(noInput); // a stopped figcalc reads the end of input, and ends
       run.state = ENDED;
       view.ended(said, restartable, run.held);
     };
@@ -82,35 +82,35 @@ const figcalcRun = (() => {
         run.wait = { size, resolve };
         const lastLine = { question: run.written.trim().split('\n').at(-1) };
         run.at = dialogue.waitOf(model, run.written) ?? lastLine;
-        deliver();
+        deliverTyped();
       },
       typed: ({ text }) => {
         if (run.ending) {
           run.held += text;
           const held = oneLine(run.held);
-          view.tell(`«${held}» набрано после конца ввода: это получит следующий запуск.`);
+          view.setStatus(`«${held}» набрано после конца ввода: это получит следующий запуск.`);
           return;
         }
         run.pending += text;
-        if (run.wait) deliver();
+        if (run.wait) deliverTyped();
       },
       endInput: ({ text }) => {
         if (run.ending) return on.typed({ text });
         run.pending += text;
         run.ending = true;
-        if (run.wait) deliver();
+        if (run.wait) deliverTyped();
       },
       exit: ({ code }) => {
         const status = `Программа завершилась${code ? ' с кодом ' + code : ''}.`;
         const hasResult = dialogue.hasResult(model, run.written);
         const held = run.held && `«${oneLine(run.held)}» будет в поле следующего запуска.`;
-        finish([hasResult ? '' : early, status, held].filter(Boolean).join(' '));
+        endRun([hasResult ? '' : early, status, held].filter(Boolean).join(' '));
       },
-      abort: () => finish(run.written
+      abort: () => endRun(run.written
         ? 'figcalc остановилась посреди работы: браузер прервал её программу.'
         : 'figcalc не запустилась: браузер не разрешил выполнить её программу (WebAssembly). ' +
           'Откройте эту страницу в другом браузере.', Boolean(run.written)),
-      fault: () => finish('Ошибка на странице: этот запуск остановлен.'),
+      fault: () => endRun('Ошибка на странице: этот запуск остановлен.'),
       resize: () => run.wait && view.fit(),
     };
     const stopAfterFault = () => {
