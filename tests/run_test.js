@@ -69,8 +69,8 @@ const fakeView = () => {
   });
 };
 const settle = () => new Promise(setImmediate);
-// Runs `actions` (an event's type and text, 'start' where figcalc starts, 'resize', or a
-// function of the view, 'break') and returns the run, the view, and what figcalc got.
+// Runs `actions` (an event's type and text, or its type alone; 'start' where figcalc starts; or a
+// function of the view and the run's step) and returns the run, the view, and what figcalc got.
 const session = async (actions) => {
   const view = fakeView();
   const { run, step } = create(model, view);
@@ -104,7 +104,8 @@ const rows = [
   ['typing at the end of a run starts the next',
     [['typed', '2\n2\n1\n'], 'start', ['typed', '5\n']],
     { got: '2\n2\n1\n', restarts: ['5\n'], early: false }],
-  ['a stale run: its figcalc, stopped, reaches nothing', ['start', 'fault', 'resize', 'abort'],
+  ['a stale run: its figcalc, stopped, reaches nothing', ['start', 'fault', 'resize', 'abort',
+    (view, step) => step({ type: 'output', text: '1:' })],
     { got: '', state: 'ended', shows: 1, fits: 0 }],
   ['an abort before figcalc wrote', ['abort'], { state: 'ended', shows: 0 }],
   ['a view that fails stops the run, and its figcalc', [(view) => { view.ask = fails; }, 'start'],
