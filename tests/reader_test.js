@@ -107,11 +107,11 @@ const properties = {
   'every answer takes at least one character of the line, or is refused':
     ({ taken, said }, wait, line) => Boolean(said) || (taken >= 1 && taken <= line.length),
 };
-const runs = 1000;
+const runs = 1000, seed = 43;
 const broken = Object.entries(properties).filter(([name, holds]) => {
   const property = fc.property(typing, waits, (line, where) =>
     holds(read(line, at(where), new Map()), at(where), line));
-  const report = fc.check(property, { numRuns: runs });
+  const report = fc.check(property, { numRuns: runs, seed }); // the same cases every time
   console.log(report.failed ? `FAILED: ${name}: ${fc.defaultReportMessage(report)}`
     : `${name}: held in ${report.numRuns} generated cases`);
   return report.failed;
