@@ -14,14 +14,18 @@ const figcalcRun = (() => {
   const noInput = new Uint8Array(0);
   const encoder = new TextEncoder();
   const oneLine = (text) => text.trim().replace(/\s+/g, ' ');
-  const early = 'Ввод закончился раньше, чем figcalc получила все ответы, поэтому результата нет.';
+  // What the end says where figcalc read the end of input: no result, or one without some answers.
+  const early = 'Ввод закончился раньше, чем figcalc получила все ответы';
+  const endedEarly = [`${early}, поэтому результата нет.`, `${early}: результат посчитан без них.`];
 
   // A run of the dialogue `model` (figcalcDialogue's), shown by `view`; `places`, the Latin key
   // each character was typed with. `pending` is what is typed and not yet read, up to the end of
-  // input where `ending`; `held`, what is typed after it, for the next run's field.
+  // input where `ending`; `held`, what is typed after it, for the next run's field;
+  // `readEndOfInput`, whether figcalc asked for more.
   const create = (model, view, places = new Map()) => {
     const run = { state: STARTING, written: '', pending: '', ending: false, held: '', questions: 0,
-                  input: noInput, wait: undefined, at: undefined, refusal: undefined };
+                  input: noInput, wait: undefined, at: undefined, refusal: undefined,
+                  readEndOfInput: false };
     const giveFigcalc = (bytes) => {
       const { resolve } = run.wait;
       run.wait = undefined;
@@ -60,6 +64,7 @@ const figcalcRun = (() => {
         run.input = run.input.slice(bytes.length);
         giveFigcalc(bytes);
       } else if (run.ending) {
+        run.readEndOfInput = true;
         giveFigcalc(noInput);
       } else {
         run.state = WAITING;
@@ -103,8 +108,9 @@ const figcalcRun = (() => {
       exit: ({ code }) => {
         const status = `Программа завершилась${code ? ' с кодом ' + code : ''}.`;
         const hasResult = dialogue.hasResult(model, run.written);
+        const saidOfEnd = run.readEndOfInput && endedEarly[Number(hasResult)];
         const held = run.held && `«${oneLine(run.held)}» будет в поле следующего запуска.`;
-        endRun([hasResult ? '' : early, status, held].filter(Boolean).join(' '));
+        endRun([saidOfEnd, status, held].filter(Boolean).join(' '));
       },
       abort: () => endRun(run.written
         ? 'figcalc остановилась посреди работы: браузер прервал её программу.'
