@@ -38,7 +38,7 @@ EOT
 remove) # (the upgrade code as the registry packs it)
   wine msiexec /x "$msi" /qn || fail "msiexec /x: status $?"
   check <<EOT
-removed: no file or folder     # find "${WINEPREFIX:-}/drive_c" -ipath '*figcalc*' | wc -l # ^0$
+removed: no file or folder     # cd "${WINEPREFIX:-}/drive_c" && find . -ipath '*figcalc*' | wc -l # ^0$
 removed: no registry key       # for k in HKLM HKCU; do wine reg export \$k $work/reg /y >/dev/null && iconv -f UTF-16 -t UTF-8 $work/reg; done | grep -ciE "figcalc|\$(msiinfo export $msi Property | perl -ne 'print map { scalar reverse } /^UpgradeCode\t\{(\w{8})-(\w{4})-(\w{4})-(\w\w)(\w\w)-(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)/')" # ^0$
 EOT
   exit ;;
