@@ -87,7 +87,7 @@ desktop entry: nothing to say  # desktop-file-validate $pkg/share/applications/f
 AppStream: no error            # appstreamcli validate-tree --no-net root 2>&1 # Validation (was successful|failed: warnings: [0-9]+)$
 version: the package           # dpkg-deb -f $dist/$deb Version # ^$version$
 version: pages, changelogs     # heads | grep -cE '"figcalc $version"|^figcalc \\($version\\)' # ^9$
-version: README.txt            # heads | tail -1 # ^figcalc $version для Windows
+version: README.txt            # heads | tail -1 # ^$(head -1 "$top/doc/README.txt.in" | sed "s/@PROJECT_VERSION@/$version/")
 version: figcalc.exe           # resources # VALUE "FileVersion", "$version"
 version: the web page          # grep -c "figcalc $version" $dist/$v-web.html # ^2$
 web page: the manual as help   # grep -c 'class="manual-text"' $dist/$v-web.html # ^1$
