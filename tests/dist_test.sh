@@ -31,7 +31,7 @@ install)
   check <<EOT
 Apps: one entry, version $version # wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' | grep -A1 -E 'DisplayName +REG_SZ +figcalc$' | awk '{ print \$3 }' | paste -sd' ' # ^figcalc $version$
 Apps: the icon                 # wine reg query 'HKLM\Software\Classes\Installer\Products' /s # ProductIcon +REG_SZ +C:.windows.Installer..*.figcalc.ico
-installed: the zip's files     # diff -r $unpacked/$v-win64 "${WINEPREFIX:-}/drive_c/Program Files/figcalc" && echo same # ^same$
+installed: the zip's files     # diff -r "$unpacked/$v-win64" "${WINEPREFIX:-}/drive_c/Program Files/figcalc" && echo same # ^same$
 Start menu: figcalc.cmd in its folder, the description, the icon # lnkinfo "$(find "${WINEPREFIX:-}/drive_c" -name figcalc.lnk)" | grep -E '(path|directory|Description|location)[[:space:]]+:' | cut -d: -f2- | paste -sd'|' # ^ C:.Program Files.figcalc.figcalc.cmd\| $(head -1 "$top/doc/description.ru.txt")\| C:.Program Files.figcalc.\| C:.windows.Installer..*.figcalc.ico$
 EOT
   exit ;;
@@ -39,7 +39,7 @@ remove) # (the upgrade code as the registry packs it)
   wine msiexec /x "$msi" /qn || fail "msiexec /x: status $?"
   check <<EOT
 removed: no file or folder     # cd "${WINEPREFIX:-}/drive_c" && find . -ipath '*figcalc*' | wc -l # ^0$
-removed: no registry key       # for k in HKLM HKCU; do wine reg export \$k $work/reg /y >/dev/null && iconv -f UTF-16 -t UTF-8 $work/reg; done | grep -ciE "figcalc|\$(msiinfo export $msi Property | perl -ne 'print map { scalar reverse } /^UpgradeCode\t\{(\w{8})-(\w{4})-(\w{4})-(\w\w)(\w\w)-(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)/')" # ^0$
+removed: no registry key       # for k in HKLM HKCU; do wine reg export \$k "$work/reg" /y >/dev/null && iconv -f UTF-16 -t UTF-8 "$work/reg"; done | grep -ciE "figcalc|\$(msiinfo export "$msi" Property | perl -ne 'print map { scalar reverse } /^UpgradeCode\t\{(\w{8})-(\w{4})-(\w{4})-(\w\w)(\w\w)-(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)/')" # ^0$
 EOT
   exit ;;
 esac
@@ -82,20 +82,20 @@ heads() {
 }
 copyright=$(grep -m1 '^Copyright' "$top/LICENSE" | sed 's/[()]/\\&/g')
 check <<EOT
-lintian: no tag at all         # lintian -E -I --pedantic $dist/$deb 2>/dev/null | wc -l # ^0$
+lintian: no tag at all         # lintian -E -I --pedantic "$dist/$deb" 2>&1 | grep -cv 'root privileges' # ^0$
 desktop entry: nothing to say  # desktop-file-validate $pkg/share/applications/figcalc.desktop 2>&1 | wc -l # ^0$
 AppStream: no error            # appstreamcli validate-tree --no-net root 2>&1 # Validation (was successful|failed: warnings: [0-9]+)$
-version: the package           # dpkg-deb -f $dist/$deb Version # ^$version$
+version: the package           # dpkg-deb -f "$dist/$deb" Version # ^$version$
 version: pages, changelogs     # heads | grep -cE '"figcalc $version"|^figcalc \\($version\\)' # ^9$
 version: README.txt            # heads | tail -1 # ^$(head -1 "$top/doc/README.txt.in" | sed "s/@PROJECT_VERSION@/$version/")
 version: figcalc.exe           # resources # VALUE "FileVersion", "$version"
-version: the web page          # grep -c "figcalc $version" $dist/$v-web.html # ^2$
-web page: the manual as help   # grep -c 'class="manual-text"' $dist/$v-web.html # ^1$
-package: depends on C and C++ only # dpkg-deb -f $dist/$deb Depends | tr , '\n' | grep -cvE '^ *(libc6|libgcc-s1|libstdc\+\+6) ' # ^0$
+version: the web page          # grep -c "figcalc $version" "$dist/$v"-web.html # ^2$
+web page: the manual as help   # grep -c 'class="manual-text"' "$dist/$v"-web.html # ^1$
+package: depends on C and C++ only # dpkg-deb -f "$dist/$deb" Depends | tr , '\n' | grep -cvE '^ *(libc6|libgcc-s1|libstdc\+\+6) ' # ^0$
 license in the package         # cat $pkg/share/doc/figcalc/copyright # ^License: Expat$
-license in the tarballs        # cmp $top/LICENSE $tgz/LICENSE && cmp $top/LICENSE $arm/LICENSE && echo same # ^same$
-license in the zip, CR LF      # sed 's/\$/\r/' $top/LICENSE | cmp - $win/LICENSE.txt && echo same # ^same$
-license in the web page        # grep -cFxf <(grep . $top/LICENSE) $dist/$v-web.html # ^$(grep -c . "$top/LICENSE")$
+license in the tarballs        # cmp "$top/LICENSE" $tgz/LICENSE && cmp "$top/LICENSE" $arm/LICENSE && echo same # ^same$
+license in the zip, CR LF      # sed 's/\$/\r/' "$top/LICENSE" | cmp - $win/LICENSE.txt && echo same # ^same$
+license in the web page        # grep -cFxf <(grep . "$top/LICENSE") "$dist/$v"-web.html # ^$(grep -c . "$top/LICENSE")$
 package: stack protector       # elf --dyn-syms $pkg/bin/figcalc # __stack_chk_fail
 package: no .comment section   # elf -p .comment $pkg/bin/figcalc # does not exist
 tarball: static PIE            # elf -h -l $tgz/bin/figcalc | grep -cE 'Type: +DYN|INTERP' # ^1$
