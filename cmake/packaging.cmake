@@ -1,11 +1,8 @@
 # Installation and the downloads (CPack): the Debian package; figcalc-<version>-linux-<processor>
 # .tar.gz, the README and license at its top (component `download`), no menu entry; the .zip, .msi.
 # Each with the web page of the build FIGCALC_WEB (make web) as figcalc.html, where it is set.
-set(FIGCALC_WEB "" CACHE PATH "The web build: its page ships beside figcalc, its figcalc.js runs the tests")
-set(page "")
-if(FIGCALC_WEB)
-  set(page ${FIGCALC_WEB}/figcalc-${PROJECT_VERSION}-web.html)
-endif()
+set(FIGCALC_WEB "" CACHE PATH "The web build (make web), whose page ships beside figcalc")
+set(page ${FIGCALC_WEB}/figcalc-${PROJECT_VERSION}-web.html)
 set(page_name "figcalc in a browser") # the page's entry in a menu
 set(page_name_ru "figcalc в браузере")
 if(WIN32)
@@ -29,9 +26,10 @@ else()
   set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
   set(CPACK_COMPONENTS_ALL Unspecified download)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
-  if(page)
+  if(FIGCALC_WEB)
     install(FILES ${page} DESTINATION . RENAME figcalc.html COMPONENT download EXCLUDE_FROM_ALL)
   endif()
+  include(cmake/desktop.cmake)
 endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${summary}")
 set(CPACK_PACKAGE_DESCRIPTION "${description}")
