@@ -24,10 +24,8 @@ done
 as_root=()
 [ "$(id -u)" = 0 ] || as_root=(sudo)
 cannot=""
-if ! type -P apt-get >/dev/null; then
-  cannot="no apt-get"
-elif [ ${#as_root[@]} -gt 0 ] && ! type -P sudo >/dev/null; then
-  cannot="neither root nor sudo"
+if ! type -P apt-get >/dev/null; then cannot="no apt-get"
+elif [ ${#as_root[@]} -gt 0 ] && ! type -P sudo >/dev/null; then cannot="neither root nor sudo"
 fi
 if [ -n "$cannot" ]; then
   echo "deps: missing, and not installed ($cannot):" >&2
