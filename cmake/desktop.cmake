@@ -22,6 +22,8 @@ if(FIGCALC_WEB)
   file(RELATIVE_PATH page_from_bin /${CMAKE_INSTALL_BINDIR} /${share}/figcalc/figcalc.html)
   menu_entry(figcalc-web.desktop "${page_name}" "${page_name_ru}" "exec xdg-open " ${page_from_bin} false)
   install(FILES ${page} DESTINATION ${share}/figcalc RENAME figcalc.html COMPONENT desktop)
+  install(FILES desktop/figcalc.lintian-overrides DESTINATION ${share}/lintian/overrides RENAME figcalc
+          COMPONENT desktop)
 endif()
 install(FILES desktop/figcalc.svg DESTINATION ${share}/icons/hicolor/scalable/apps COMPONENT desktop)
 install(FILES ${desktop}/figcalc.metainfo.xml DESTINATION ${share}/metainfo COMPONENT desktop)
