@@ -1,7 +1,13 @@
 # Installation and the downloads (CPack): the Debian package; figcalc-<version>-linux-<processor>
 # .tar.gz, the README and license at its top (component `download`), no menu entry; the .zip, .msi.
+# Each with the web page of the build FIGCALC_WEB (make web) as figcalc.html, where it is set.
+set(FIGCALC_WEB "" CACHE PATH "The web build (make web), whose page ships beside figcalc")
+set(page ${FIGCALC_WEB}/figcalc-${PROJECT_VERSION}-web.html)
+set(page_name "figcalc in a browser") # the page's entry in a menu
+set(page_name_ru "figcalc в браузере")
 if(WIN32)
   install(TARGETS figcalc RUNTIME DESTINATION .)
+  install(FILES ${page} DESTINATION . RENAME figcalc.html)
   set(CPACK_SYSTEM_NAME win64)
   set(CPACK_WIX_UPGRADE_GUID 3E6ECBE6-B949-4F2D-A250-2C9319D35FD2) # every version's, for good
   string(UUID product_code NAMESPACE ${CPACK_WIX_UPGRADE_GUID} NAME ${PROJECT_VERSION} TYPE SHA1)
@@ -20,11 +26,16 @@ else()
   set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
   set(CPACK_COMPONENTS_ALL Unspecified download)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
+  if(FIGCALC_WEB)
+    install(FILES ${page} DESTINATION . RENAME figcalc.html COMPONENT download EXCLUDE_FROM_ALL)
+  endif()
+  include(cmake/desktop.cmake)
 endif()
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${summary}")
 set(CPACK_PACKAGE_DESCRIPTION "${description}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${maintainer}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils) # xdg-open, which opens the page
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)

@@ -18,10 +18,16 @@ check() {
   done
 }
 # With `install`, the installer under Wine (WINEPREFIX) as an administrator deploys it, over an
-# earlier version (its own version and codes lowered): one entry in Apps, the zip's files, and a
-# Start-menu entry for figcalc.cmd in their folder; then `remove` leaves nothing of figcalc's.
+# earlier version (its own version and codes lowered): one entry in Apps, the zip's files, and
+# Start-menu entries for figcalc.cmd in their folder and the page; then `remove` leaves nothing.
 # Wine under `setarch -R`, as in every Wine test (tests/CMakeLists.txt).
 wine() { setarch -R "$(type -P wine)" "$@"; }
+# Whether the file $1 is the web download, byte for byte, and shows figcalc's first menu opened
+# from where it lies, in headless Chromium.
+menu=$(sed -n 's/.*kMainMenu\[\] = "\(.*\)";/\1/p' "$top/src/messages.h")
+opens() { cmp "$1" "$dist/$v-web.html" && /usr/bin/python3 "$top/tests/chromium.py" "$1" "$menu" && echo opens; }
+# The path of the file that the Windows shortcut $1 runs, in WINEPREFIX.
+target() { lnkinfo "$1" | sed -n 's/^\s*Local path\s*: C:/drive_c/p' | sed 's|[\]|/|g; s|^|'"${WINEPREFIX:-}"'/|'; }
 case ${4:-} in
 install)
   cp "$msi" "$work/old.msi"
@@ -31,15 +37,16 @@ install)
   check <<EOT
 Apps: one entry, version $version # wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s | tr -d '\r' | grep -A1 -E 'DisplayName +REG_SZ +figcalc$' | awk '{ print \$3 }' | paste -sd' ' # ^figcalc $version$
 Apps: the icon                 # wine reg query 'HKLM\Software\Classes\Installer\Products' /s # ProductIcon +REG_SZ +C:.windows.Installer..*.figcalc.ico
-installed: the zip's files     # diff -r $unpacked/$v-win64 "${WINEPREFIX:-}/drive_c/Program Files/figcalc" && echo same # ^same$
+installed: the zip's files     # diff -r "$unpacked/$v-win64" "${WINEPREFIX:-}/drive_c/Program Files/figcalc" && echo same # ^same$
+Start menu: the web page, opened # opens "$(target "$(find "${WINEPREFIX:-}/drive_c" -name '*.lnk' ! -name figcalc.lnk)")" # ^opens$
 Start menu: figcalc.cmd in its folder, the description, the icon # lnkinfo "$(find "${WINEPREFIX:-}/drive_c" -name figcalc.lnk)" | grep -E '(path|directory|Description|location)[[:space:]]+:' | cut -d: -f2- | paste -sd'|' # ^ C:.Program Files.figcalc.figcalc.cmd\| $(head -1 "$top/doc/description.ru.txt")\| C:.Program Files.figcalc.\| C:.windows.Installer..*.figcalc.ico$
 EOT
   exit ;;
 remove) # (the upgrade code as the registry packs it)
   wine msiexec /x "$msi" /qn || fail "msiexec /x: status $?"
   check <<EOT
-removed: no file or folder     # find "${WINEPREFIX:-}/drive_c" -ipath '*figcalc*' | wc -l # ^0$
-removed: no registry key       # for k in HKLM HKCU; do wine reg export \$k $work/reg /y >/dev/null && iconv -f UTF-16 -t UTF-8 $work/reg; done | grep -ciE "figcalc|\$(msiinfo export $msi Property | perl -ne 'print map { scalar reverse } /^UpgradeCode\t\{(\w{8})-(\w{4})-(\w{4})-(\w\w)(\w\w)-(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)/')" # ^0$
+removed: no file or folder     # cd "${WINEPREFIX:-}/drive_c" && find . -ipath '*figcalc*' | wc -l # ^0$
+removed: no registry key       # for k in HKLM HKCU; do wine reg export \$k "$work/reg" /y >/dev/null && iconv -f UTF-16 -t UTF-8 "$work/reg"; done | grep -ciE "figcalc|\$(msiinfo export "$msi" Property | perl -ne 'print map { scalar reverse } /^UpgradeCode\t\{(\w{8})-(\w{4})-(\w{4})-(\w\w)(\w\w)-(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)(\w\w)/')" # ^0$
 EOT
   exit ;;
 esac
@@ -61,12 +68,12 @@ holds "$dist" ./SHA256SUMS "./$v-linux-aarch64.tar.gz" "./$v-linux-x86_64.tar.gz
 ok "$dist holds the downloads of $version and their sums"
 for arch in x86_64 aarch64; do
   tar -xzf "$dist/$v-linux-$arch.tar.gz"
-  holds "$v-linux-$arch" ./LICENSE ./README ./bin/figcalc \
+  holds "$v-linux-$arch" ./LICENSE ./README ./bin/figcalc ./figcalc.html \
     ./share/doc/figcalc/changelog.gz ./share/doc/figcalc/copyright \
     ./share/man/man1/figcalc.1.gz ./share/man/ru/man1/figcalc.1.gz
 done
 cmake -E tar xf "$dist/$v-win64.zip"
-holds "$v-win64" ./LICENSE.txt ./README.txt ./figcalc.cmd ./figcalc.exe
+holds "$v-win64" ./LICENSE.txt ./README.txt ./figcalc.cmd ./figcalc.exe ./figcalc.html
 dpkg --root=root --force-depends --force-not-root -i "$dist/$deb" >/dev/null
 ok "unpacked, and the package installed"
 
@@ -80,22 +87,32 @@ heads() {
   for f in {$tgz,$arm,$pkg}/share/{man/man1,man/ru/man1,doc/figcalc}/*.gz; do zcat "$f" | head -3; done
   iconv -f UTF-16 -t UTF-8 "$win/README.txt" | head -1
 }
+# What the package's desktop entry $1 opens, run as a desktop runs it, with figcalc on the PATH and
+# an xdg-open that names its file.
+browsed() {
+  # shellcheck disable=SC2016
+  printf '#!/bin/sh\nrealpath "$1"\n' >"$work/xdg-open" && chmod +x "$work/xdg-open"
+  PATH=$PWD/$pkg/bin:$work:$PATH eval "$(sed -n 's/^Exec=//p' "$pkg/share/applications/$1.desktop" | sed 's/\\\\/\\/g')"
+}
 copyright=$(grep -m1 '^Copyright' "$top/LICENSE" | sed 's/[()]/\\&/g')
 check <<EOT
-lintian: no tag at all         # lintian -E -I --pedantic $dist/$deb 2>/dev/null | wc -l # ^0$
-desktop entry: nothing to say  # desktop-file-validate $pkg/share/applications/figcalc.desktop 2>&1 | wc -l # ^0$
+lintian: no tag at all         # lintian -E -I --pedantic "$dist/$deb" 2>&1 | grep -v 'root privileges' || echo none # ^none$
+desktop entries: nothing to say # desktop-file-validate $pkg/share/applications/*.desktop 2>&1 | wc -l # ^0$
+web page in the tarballs       # opens $tgz/figcalc.html && opens $arm/figcalc.html # ^opens$
+web page in the zip            # opens $win/figcalc.html # ^opens$
+web page: the package's entry opens it # opens "$(browsed figcalc-web)" # ^opens$
 AppStream: no error            # appstreamcli validate-tree --no-net root 2>&1 # Validation (was successful|failed: warnings: [0-9]+)$
-version: the package           # dpkg-deb -f $dist/$deb Version # ^$version$
+version: the package           # dpkg-deb -f "$dist/$deb" Version # ^$version$
 version: pages, changelogs     # heads | grep -cE '"figcalc $version"|^figcalc \\($version\\)' # ^9$
-version: README.txt            # heads | tail -1 # ^figcalc $version для Windows
+version: README.txt            # heads | tail -1 # ^$(head -1 "$top/doc/README.txt.in" | sed "s/@PROJECT_VERSION@/$version/")
 version: figcalc.exe           # resources # VALUE "FileVersion", "$version"
-version: the web page          # grep -c "figcalc $version" $dist/$v-web.html # ^2$
-web page: the manual as help   # grep -c 'class="manual-text"' $dist/$v-web.html # ^1$
-package: depends on C and C++ only # dpkg-deb -f $dist/$deb Depends | tr , '\n' | grep -cvE '^ *(libc6|libgcc-s1|libstdc\+\+6) ' # ^0$
+version: the web page          # grep -c "figcalc $version" "$dist/$v"-web.html # ^2$
+web page: the manual as help   # grep -c 'class="manual-text"' "$dist/$v"-web.html # ^1$
+package: depends on C and C++ only # dpkg-deb -f "$dist/$deb" Depends | tr , '\n' | grep -cvE '^ *(libc6|libgcc-s1|libstdc\+\+6) ' # ^0$
 license in the package         # cat $pkg/share/doc/figcalc/copyright # ^License: Expat$
-license in the tarballs        # cmp $top/LICENSE $tgz/LICENSE && cmp $top/LICENSE $arm/LICENSE && echo same # ^same$
-license in the zip, CR LF      # sed 's/\$/\r/' $top/LICENSE | cmp - $win/LICENSE.txt && echo same # ^same$
-license in the web page        # grep -cFxf <(grep . $top/LICENSE) $dist/$v-web.html # ^$(grep -c . "$top/LICENSE")$
+license in the tarballs        # cmp "$top/LICENSE" $tgz/LICENSE && cmp "$top/LICENSE" $arm/LICENSE && echo same # ^same$
+license in the zip, CR LF      # sed 's/\$/\r/' "$top/LICENSE" | cmp - $win/LICENSE.txt && echo same # ^same$
+license in the web page        # grep -cFxf <(grep . "$top/LICENSE") "$dist/$v"-web.html # ^$(grep -c . "$top/LICENSE")$
 package: stack protector       # elf --dyn-syms $pkg/bin/figcalc # __stack_chk_fail
 package: no .comment section   # elf -p .comment $pkg/bin/figcalc # does not exist
 tarball: static PIE            # elf -h -l $tgz/bin/figcalc | grep -cE 'Type: +DYN|INTERP' # ^1$

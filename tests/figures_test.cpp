@@ -1,7 +1,5 @@
 #include "figures.h"
 
-#include "messages.h"
-
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -9,27 +7,16 @@
 
 namespace {
 
-TEST(Figures, OperationsWriteTheirLabelAndReturnTheNumber) {
-  std::ostringstream out;
-  std::streambuf *saved = std::cout.rdbuf(out.rdbuf());
-  const Triangle triangle(3, 4, 5);
-  const Rectangle rectangle(2, 3);
-  const Square square(2);
+// What the six digits of the end-to-end tables cannot show: a circle's area and perimeter to
+// the last digit of a double (the labels each writes are the tables').
+TEST(Figures, CircleToTheLastDigit) {
+  std::ostringstream labels;
+  std::streambuf *saved = std::cout.rdbuf(labels.rdbuf());
   const Сircle circle(1);
-  const double got[] = {triangle.area(),       triangle.perimeter(), rectangle.area(),
-                        rectangle.perimeter(), square.area(),        square.perimeter(),
-                        circle.area(),         circle.perimeter()};
+  const double area = circle.area(), perimeter = circle.perimeter();
   std::cout.rdbuf(saved);
-
-  const double expected[] = {6, 12, 6, 10, 4, 8, 3.141592653589793, 6.283185307179586};
-  for (int i = 0; i < 8; ++i)
-    EXPECT_EQ(got[i], expected[i]) << i;
-  std::string labels;
-  for (const char *label :
-       {msg::kTriangleArea, msg::kTrianglePerimeter, msg::kRectangleArea, msg::kRectanglePerimeter,
-        msg::kSquareArea, msg::kSquarePerimeter, msg::kCircleArea, msg::kCirclePerimeter})
-    labels += std::string("\n") + label + "\n";
-  EXPECT_EQ(out.str(), labels);
+  EXPECT_EQ(area, 3.141592653589793);
+  EXPECT_EQ(perimeter, 6.283185307179586);
 }
 
 } // namespace

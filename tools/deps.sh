@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Looks for what the make targets named as arguments need (tools/debian-packages.txt), on any
 # system; installs the packages of what is missing with apt-get, as root or through sudo,
-# naming them, and fails where it cannot.
+# naming them. Where it cannot, it names what is missing, a line each, and fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 has() {
@@ -23,6 +23,15 @@ done
 [ ${#missing[@]} -gt 0 ] || exit 0
 as_root=()
 [ "$(id -u)" = 0 ] || as_root=(sudo)
+cannot=""
+if ! type -P apt-get >/dev/null; then cannot="no apt-get"
+elif [ ${#as_root[@]} -gt 0 ] && ! type -P sudo >/dev/null; then cannot="neither root nor sudo"
+fi
+if [ -n "$cannot" ]; then
+  echo "deps: missing, and not installed ($cannot):" >&2
+  printf '  %s\n' "${missing[@]}" >&2
+  exit 1
+fi
 # apt-get reads nothing from standard input, which may be figcalc's (make run).
 echo "deps: installing ${packages[*]}"
 "${as_root[@]}" apt-get update </dev/null
