@@ -33,29 +33,14 @@ string(REGEX REPLACE ".*(<div class=\"manual-text\">.*</div>).*" "\\1" help "${h
 string(REGEX REPLACE "<(/?)h2" "<\\1h3" help "${help}")
 string(REGEX REPLACE "<(/?)h1" "<\\1h2" help "${help}")
 string(REGEX REPLACE "<td><b>([^<]*)</b></td>" "<th>\\1</th>" help "${help}") # the tables' header rows
-# When figcalc is built, node makes the page from ${page}.in: figcalc.js, its WebAssembly gzipped
-# in base64, the page's style and script inside, the script after the model of figcalc's dialogue
-# that web/model.js makes of src/messages.h, both scripts made smaller by terser (Debian's), and
-# a Content-Security-Policy that names them by their SHA-256, allows WebAssembly and nothing else.
+# When figcalc is built, node makes the page of ${page}.in (web/build.js says how).
 set(page ${CMAKE_BINARY_DIR}/figcalc-${PROJECT_VERSION}-web.html)
 configure_file(web/page.html.in ${page}.in @ONLY)
-file(CONFIGURE OUTPUT page.cjs CONTENT [[const fs = require('fs'), read = (file) => fs.readFileSync(file, 'utf8');
-const [page, js, wasm, style, header, ...scripts] = process.argv.slice(2);
-const model = require(scripts.find((file) => file.endsWith('model.js'))).modelOf(read(header));
-const hash = (text) => `'sha256-${require('crypto').createHash('sha256').update(text).digest('base64')}'`;
-const small = async (code) => (await require('terser').minify(code)).code;
-(async () => {
-const parts = { js: await small(read(js)), style: read(style),
-  script: await small(`const figcalcModel = ${JSON.stringify(model)};\n${scripts.map(read).join('')}`),
-  program: require('zlib').gzipSync(fs.readFileSync(wasm), { level: 9 }).toString('base64') };
-parts.policy = `default-src 'none'; script-src ${hash(parts.js)} ${hash(parts.script)} 'wasm-unsafe-eval'; \
-style-src ${hash(parts.style)}; img-src data:; base-uri 'none'; form-action 'none'`;
-fs.writeFileSync(page, read(`${page}.in`).replace(/%%(\w+)%%/g, (_, part) => parts[part]));
-})();]] @ONLY)
 set(parts page.css ../src/messages.h words.js model.js reader.js run.js page.js)
 list(TRANSFORM parts PREPEND ${PROJECT_SOURCE_DIR}/web/)
-add_custom_command(OUTPUT ${page} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} page.cjs ${page} $<TARGET_FILE:figcalc>
-                   $<TARGET_FILE_DIR:figcalc>/figcalc.wasm ${parts} DEPENDS figcalc ${page}.in page.cjs ${parts})
+add_custom_command(OUTPUT ${page} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${PROJECT_SOURCE_DIR}/web/build.js
+                   ${page} $<TARGET_FILE:figcalc> $<TARGET_FILE_DIR:figcalc>/figcalc.wasm ${parts}
+                   DEPENDS figcalc ${page}.in ${PROJECT_SOURCE_DIR}/web/build.js ${parts})
 add_custom_target(page ALL DEPENDS ${page})
 set(FIGCALC_DOWNLOADS "" CACHE PATH "Where the target download puts the web page")
 add_custom_target(download COMMAND ${CMAKE_COMMAND} -E copy ${page} ${FIGCALC_DOWNLOADS})
