@@ -1,7 +1,6 @@
 # Installation and the downloads (CPack): the Debian package; figcalc-<version>-linux-<processor>
 # .tar.gz, the README and license at its top (component `download`), no menu entry; the .zip, .msi.
-# Each with the web page of the build FIGCALC_WEB (make web) as figcalc.html, where it is set.
-set(FIGCALC_WEB "" CACHE PATH "The web build (make web), whose page ships beside figcalc")
+set(FIGCALC_WEB "" CACHE PATH "The web build (make web), whose page each download holds as figcalc.html")
 set(page ${FIGCALC_WEB}/figcalc-${PROJECT_VERSION}-web.html)
 set(page_name "figcalc in a browser") # the page's entry in a menu
 set(page_name_ru "figcalc в браузере")
