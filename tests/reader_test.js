@@ -28,14 +28,12 @@ const rows = [
   [menu1, 'ышт\n', ['s\n', ''], { codes: { ы: 'KeyS', ш: 'KeyI', т: 'KeyN' } }], // on Russian
   [menu1, 'ы\n', ['s\n', ''], { codes: { ы: 'KeyS' } }], // a key by its place
   [menu2, '.\n', ['/\n', ''], { codes: { '.': 'Slash' } }],
-  [menu1, 'соs\n', ['c\n', '']], // Cyrillic с and о look like c and o
-  [menu1, 'В\n', ['b\n', '']], // a capital that looks like a Latin letter
-  [menu1, 'ц\n', ['c\n', '']], // the Latin letter it sounds like
+  // Latin letters as Cyrillic ones look (с, о; a capital В) or sound (ц)
+  ...[['соs', 'c'], ['В', 'b'], ['ц', 'c']].map(([typed, key]) => [menu1, typed, [key, '']]),
   [menu1, 'с\n', 'sc', { twice: true }], // two fits: the page asks, then says more
-  [menu1, 'к\n', 'abck'], // the labels «к» begins, and k
-  [menu1, 'ко\n', 'bck'],
-  [menu1, 'кубик\n', 'absctk'], // none
-  [menu1, 'в степень\n', 'absctk'], // a phrase read whole, not as «в»
+  // asked: the labels «к» begins, and k; those «ко» begins; none; a phrase whole, not as «в»
+  ...[['к', 'abck'], ['ко', 'bck'], ['кубик', 'absctk'], ['в степень', 'absctk']]
+    .map(([typed, offered]) => [menu1, typed, offered]),
   ['kModeMenu', '\n', '12'],
   ['kEnterNumber kPrompt1', '7.5 2\n', ['7.5 ', '2\n']], // numbers a word at a time
   [prompt, '-1e-400\n', ['-1e-400\n', '']],

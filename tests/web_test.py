@@ -1,9 +1,9 @@
 #!/usr/bin/python3
-"""web_test.py PAGE LINUX SHOTS: the web page where node's tests (reader_test.js, run_test.js) cannot go, the
-file PAGE in headless Chromium on a PC's screen and a phone's in turn, each session started by Enter at #again.
-It shows what the Linux program LINUX writes for what it got, byte for byte, below the earlier runs, says that
-it ended, leaves the focus on #again, described by the result; a refused line's status, buttons and marked field
-are in view; axe-core (npm ci in tests/) finds no fault. The division's last menu goes to SHOTS."""
+"""web_test.py PAGE LINUX SHOTS: the web page where node's tests cannot go. PAGE in headless Chromium, on a PC's
+screen and a phone's in turn, each session started by Enter at #again, shows what the Linux program LINUX writes
+for what it got, byte for byte, below the earlier runs, says that it ended, and leaves the focus on #again,
+described by the result; a refusal's status and buttons, and the field marked, are in view; axe-core (npm ci in
+tests/) finds no fault; no request, no error. The division's last menu goes to SHOTS."""
 import pathlib
 import subprocess
 import sys
@@ -32,13 +32,15 @@ SESSIONS = [
     ("slow: lines, Ctrl+D and a line after it", ["1", "2", "6^d", "3^d"], "1\n2\n6"),
 ]
 # The status, the buttons' keys, and whether the field is marked invalid, focused and, with the status, in view.
-ASKED = """const $ = (id) => document.getElementById(id), line = $('line'), seen = (node) =>
-  node.getBoundingClientRect().top > -1 && node.getBoundingClientRect().bottom < innerHeight + 1;
+ASKED = """const $ = (id) => document.getElementById(id), seen = (node) => node.getBoundingClientRect().top > -1
+  && node.getBoundingClientRect().bottom < innerHeight + 1, line = $('line');
 return [$('status').textContent, [...document.querySelectorAll('#keys button')].map((button) => button.value),
   line.ariaInvalid === 'true' && document.activeElement === line && seen(line) && seen($('status'))]"""
 SLOW = "const f = figcalc; figcalc = (s) => (figcalc = f, new Promise((go) => { window.go = go; }).then(() => f(s)));"
-OUTPUT = """return [...document.getElementById('out').childNodes].filter((node) => arguments[0]
-  ? node.tagName === 'B' : node.nodeType === Node.TEXT_NODE).map((node) => node.textContent).join('')"""
+# What figcalc wrote, what it got (in bold), the status, and the focus with its description.
+ENDED = """const $ = (id) => document.getElementById(id), text = (bold) => [...$('out').childNodes].filter((node) =>
+  bold ? node.tagName === 'B' : node.nodeType === Node.TEXT_NODE).map((node) => node.textContent).join('');
+return [text(false), text(true), $('status').textContent, document.activeElement.id + ': ' + $('asked').textContent]"""
 subprocess.run(["npm", "ci", "--no-audit", "--no-fund"], cwd=here, check=True, stdout=subprocess.DEVNULL)
 browser, failed = chromium(), False
 
@@ -71,11 +73,11 @@ try:
             if name.startswith("sine"):
                 browser.set_window_size(*((375, 667), (667, 375))[index % 2])
             status, keys, marked = browser.execute_script(ASKED)
-            # What the status names: the words of a "?" step; nothing else, but after a refusal (the same).
-            named = step[1:].split() if step.startswith("?") else []
-            unsaid = any(word not in status for word in named) or bool(status) != bool(named) or marked != bool(named)
-            if named and keys != [word for word in named if len(word) == 1] \
-                    or unsaid and not slow and not steps[index - 1].startswith("?"):
+            named = step[1:].split() if step.startswith("?") else []  # at a "?" step, else none but a refusal's
+            offered = [word for word in named if len(word) == 1] if named else keys  # a menu's, where none named
+            if not slow and not steps[index - 1].startswith("?") and (marked != bool(named) or keys != offered
+                                                                      or bool(status) != bool(named)
+                                                                      or any(word not in status for word in named)):
                 failed = True
                 print(f"FAILED: {name}: at {step!r} the page says [{status}] and offers {keys}; "
                       f"the field marked invalid, focused and in view with the status: {marked}")
@@ -97,18 +99,14 @@ try:
                 line.send_keys(("" if code else text) + Keys.ENTER)
         browser.execute_script("window.go?.()")
         WebDriverWait(browser, 10).until(lambda b: b.find_element(By.ID, "again").is_displayed())
-        told = browser.execute_script("return document.activeElement.id + ': ' + document.getElementById('asked').textContent")
+        shown, echoed, status, told = browser.execute_script(ENDED)
         expected = subprocess.run([linux], input=got.encode(), capture_output=True, check=True).stdout.decode()
-        shown, echoed = browser.execute_script(OUTPUT, False), browser.execute_script(OUTPUT, True)
-        status = browser.find_element(By.ID, "status").text
         earlier = screen.text.startswith(before) and len(screen.find_elements(By.TAG_NAME, "hr")) == number
-        if shown != expected or exited not in status or echoed != got or not earlier \
-                or line.is_displayed() or not told.startswith("again: ") or expected.split()[-1] not in told:
-            failed = True
-            print(f"FAILED: {name}: the page shows\n{shown}\n[{status}] (typed {echoed!r}, earlier runs kept: "
-                  f"{earlier}; the focus and its description: {told})\n--- where the Linux program writes\n{expected}")
-        else:
-            print(f"ok: {name}")
+        ok = shown == expected and exited in status and echoed == got and earlier and not line.is_displayed() \
+            and told.startswith("again: ") and expected.split()[-1] in told
+        failed |= not ok
+        print(f"ok: {name}" if ok else f"FAILED: {name}: the page shows\n{shown}\n[{status}] (typed {echoed!r}, "
+              f"earlier runs kept: {earlier}; the focus: {told})\n--- where the Linux program writes\n{expected}")
         before = screen.text
         failed |= name == "division" and audit("after a result")
     requests = browser.execute_script("return performance.getEntriesByType('resource').length")
