@@ -6,25 +6,15 @@ const { modelOf } = require('../web/model.js');
 const { create, exited, endedEarly, states } = require('../web/run.js');
 const model = modelOf(require('fs').readFileSync(require.resolve('../src/messages.h'), 'utf8'));
 
-// A fake figcalc: the dialogue down to a sum, an answer a read. Returns what it got.
+// A fake figcalc: the dialogue down to its last menu, an answer a read. Returns what it got.
 const fakeFigcalc = async (step) => {
   let got = '';
-  const write = (...names) =>
+  for (const names of [['kMainMenu', '\n'], ['kModeMenu', '\n'],
+    ['kEnterNumbers', '\n\n', 'kPrompt1'], ['kPrompt2'], ['kTwoNumberMenu', '\n']]) {
     step({ type: 'output', text: names.map((name) => model.texts[name] ?? name).join('') });
-  const ask = async (...names) => {
-    write(...names);
     const bytes = await new Promise((resolve) => step({ type: 'read', size: 256, resolve }));
-    const answer = new TextDecoder().decode(bytes);
-    got += answer;
-    return answer.trim();
-  };
-  const menu = await ask('kMainMenu', '\n');
-  const mode = await ask('kModeMenu', '\n');
-  const first = await ask('kEnterNumbers', '\n\n', 'kPrompt1');
-  const second = await ask('kPrompt2');
-  const operation = await ask('kTwoNumberMenu', '\n');
-  const sum = String(Number(first) + Number(second));
-  if (menu + mode + operation === '12+') write('\n', 'kResult', sum, '\n');
+    got += new TextDecoder().decode(bytes);
+  }
   step({ type: 'exit', code: 0 });
   return got;
 };
