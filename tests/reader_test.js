@@ -12,9 +12,10 @@ const at = (names) => {
   return waitOf(model, names.endsWith('Menu') ? written + '\n' : written);
 };
 
-// Where figcalc waits, what is typed, then what figcalc gets and what is left, or (refused) the
-// keys of the buttons offered. Options: `codes`, the key (event.code) that typed a character;
-// `twice`, typed again after its refusal, which then says more.
+// Where figcalc waits, what is typed (`places`: by the Latin keys named), then what figcalc gets
+// and what is left, or (refused) the keys offered; `twice`: typed again, which then says more.
+const places = new Map(Object.entries({ ы: 'KeyS', ш: 'KeyI', т: 'KeyN', '.': 'Slash' })
+  .map(([typed, code]) => [typed, latin({ code })]));
 const menu1 = 'kOneNumberMenu', menu2 = 'kTwoNumberMenu', prompt = 'kEnterNumbers kPrompt1';
 const rows = [
   ['kMainMenu', '1\n', ['1\n', '']], // a key
@@ -25,37 +26,33 @@ const rows = [
   [menu1, 'КОС 60', ['c ', '60']], // a word, never its first letter
   ...[menu1, menu2].flatMap((menu) => Object.entries(words[menu]) // the school's words and signs
     .flatMap(([key, said]) => said.map((typed) => [menu, typed + '\n', [key + '\n', '']]))),
-  [menu1, 'ышт\n', ['s\n', ''], { codes: { ы: 'KeyS', ш: 'KeyI', т: 'KeyN' } }], // on Russian
-  [menu1, 'ы\n', ['s\n', ''], { codes: { ы: 'KeyS' } }], // a key by its place
-  [menu2, '.\n', ['/\n', ''], { codes: { '.': 'Slash' } }],
-  // Latin letters as Cyrillic ones look (с, о; a capital В) or sound (ц)
-  ...[['соs', 'c'], ['В', 'b'], ['ц', 'c']].map(([typed, key]) => [menu1, typed, [key, '']]),
-  [menu1, 'с\n', 'sc', { twice: true }], // two fits: the page asks, then says more
+  // Latin keys by their place (`places`: sin, s, /), look (Cyrillic с, о; a capital В), sound (ц)
+  ...[[menu1, 'ышт', 's'], [menu1, 'ы', 's'], [menu2, '.', '/'], [menu1, 'соs', 'c'],
+    [menu1, 'В', 'b'], [menu1, 'ц', 'c']].map(([menu, typed, key]) => [menu, typed, [key, '']]),
+  [menu1, 'с\n', 'sc', 'twice'], // two fits: the page asks, then says more
   // asked: the labels «к» begins, and k; those «ко» begins; none; a phrase whole, not as «в»
   ...[['к', 'abck'], ['ко', 'bck'], ['кубик', 'absctk'], ['в степень', 'absctk']]
     .map(([typed, offered]) => [menu1, typed, offered]),
   ['kModeMenu', '\n', '12'],
-  ['kEnterNumber kPrompt1', '7.5 2\n', ['7.5 ', '2\n']], // numbers a word at a time
-  [prompt, '-1e-400\n', ['-1e-400\n', '']],
-  ['kEnterRadius kPromptRadius', '7,5\n', ['7.5\n', '']], // a decimal comma
-  [prompt, '−5\n', ['-5\n', '']], // the minus sign
+  // numbers a word at a time, as figcalc writes them: a decimal point, the minus sign «-»
+  ...[['7.5 2\n', '7.5 ', '2\n'], ['-1e-400\n', '-1e-400\n', ''], ['7,5\n', '7.5\n', ''],
+    ['−5\n', '-5\n', '']].map(([typed, sent, left]) => [prompt, typed, [sent, left]]),
   // refused: grouped digits (one number or more?), too big, not a number, nothing
   ...['1 000\n', '−1 000 000,5', '12 345 6', '1e400', '0x5 семь', 'inf', ' \n', '7,5,1']
     .map((typed) => [prompt, typed, '']),
-  [prompt, 'x', '', { twice: true }],
+  [prompt, 'x', '', 'twice'],
 ];
 // What a row's input gives: what figcalc gets and what is left, or the keys offered; and whether
 // a refusal said again says more.
-const outcome = (where, typed, { codes = {}, twice }) => {
-  const places = new Map(Object.entries(codes).map(([by, code]) => [by, latin({ code })]));
+const outcome = (where, typed, twice) => {
   const first = twice && read(typed, at(where), places);
   const decided = read(typed, at(where), places, first);
   const saysMore = !twice || decided.said?.startsWith(first.said + ' ');
   if (!decided.said) return { got: [decided.sent, typed.slice(decided.taken)], said: '', saysMore };
   return { got: decided.offered.map(({ key }) => key).join(''), said: decided.said, saysMore };
 };
-const failed = rows.filter(([where, typed, expected, options = {}]) => {
-  const { got, said, saysMore } = outcome(where, typed, options);
+const failed = rows.filter(([where, typed, expected, twice]) => {
+  const { got, said, saysMore } = outcome(where, typed, twice);
   if (JSON.stringify(got) === JSON.stringify(expected) && saysMore) return false;
   console.log(`FAILED: at ${where}, ${JSON.stringify(typed)} gives ${JSON.stringify(got)} ` +
               `(${said || 'sent'}${saysMore ? '' : ', said again with nothing more'}), ` +
