@@ -63,8 +63,8 @@ console.log(`${rows.length - failed} of ${rows.length} rows as expected`);
 // On any input, pupils' words among it, at any wait, each property (one that throws fails).
 const labels = model.menus.flatMap(({ choices }) => choices.map(({ label }) => label));
 const schoolWords = Object.values(words).flatMap(Object.values).flat();
-const typed = [...labels, ...schoolWords, 'к', 'с', '1 000', '−5', '7,5', '1e400'];
-const piece = fc.oneof(fc.string(), fc.string({ unit: 'grapheme' }), fc.constantFrom(...typed));
+const samples = [...labels, ...schoolWords, 'к', 'с', '1 000', '−5', '7,5', '1e400'];
+const piece = fc.oneof(fc.string(), fc.string({ unit: 'grapheme' }), fc.constantFrom(...samples));
 const typing = fc.array(fc.tuple(piece, fc.constantFrom(' ', '\n', '', '  \n')))
   .map((pieces) => pieces.flat().join(''));
 const waits = fc.constantFrom(...model.menus.map(({ name }) => name), prompt,
