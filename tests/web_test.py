@@ -1,9 +1,7 @@
 #!/usr/bin/python3
-"""web_test.py PAGE LINUX SHOTS: the web page where node's tests cannot go. PAGE in headless Chromium, on a PC's
-screen and a phone's in turn, each session started by Enter at #again, shows what the Linux program LINUX writes
-for what it got, byte for byte, below the earlier runs, says that it ended, and leaves the focus on #again,
-described by the result; a refusal's status and buttons, and the field marked, are in view; axe-core (npm ci in
-tests/) finds no fault; no request, no error. The division's last menu goes to SHOTS."""
+"""web_test.py PAGE LINUX SHOTS: what node's tests cannot check of the web page PAGE, in headless Chromium on a PC's
+screen and a phone's: its output as the Linux program LINUX writes it, the focus at the end, a refusal in view, keys
+by their place, the buttons, axe-core (npm ci in tests/); the division's last menu goes to SHOTS."""
 import pathlib
 import subprocess
 import sys
@@ -21,7 +19,7 @@ exited = subprocess.run(["node", "-p", "require(process.argv[1]).exited(0)", her
 # Each session: its name, its steps, and what figcalc gets. A step is a line typed and Enter; "?" and the words
 # the status names, where the page refused the last line; "[key]", a button pressed; "text^" and the key in D's
 # place (d, or в on the Russian layout): text, then Ctrl and that key; "text@code": text typed by the key in that
-# place (event.code), and Enter. In a "slow" session, all is typed before figcalc has started.
+# place (event.code), and Enter.
 SESSIONS = [
     ("division", "1 2 6 3 /".split(), "1\n2\n6\n3\n/\n"),
     ("sine of 45, the phone turned at every question", "1 1 45 s".split(), "1\n1\n45\ns\n"),
@@ -29,14 +27,12 @@ SESSIONS = [
     ("a line stopped where it cannot be sent", ["2 3 2 x", "?7.5", "3"], "2 3 2 3\n"),
     ("the buttons", ["[1]", "[2]", "6", "3", "[+]"], "1\n2\n6\n3\n+\n"),
     ("«ы» in s's place, seen by the page", ["1", "1", "30", "ы@KeyS"], "1\n1\n30\ns\n"),
-    ("slow: lines, Ctrl+D and a line after it", ["1", "2", "6^d", "3^d"], "1\n2\n6"),
 ]
 # The status, the buttons' keys, and whether the field is marked invalid, focused and, with the status, in view.
 ASKED = """const $ = (id) => document.getElementById(id), seen = (node) => node.getBoundingClientRect().top > -1
   && node.getBoundingClientRect().bottom < innerHeight + 1, line = $('line');
 return [$('status').textContent, [...document.querySelectorAll('#keys button')].map((button) => button.value),
   line.ariaInvalid === 'true' && document.activeElement === line && seen(line) && seen($('status'))]"""
-SLOW = "const f = figcalc; figcalc = (s) => (figcalc = f, new Promise((go) => { window.go = go; }).then(() => f(s)));"
 # What figcalc wrote, what it got (in bold), the status, and the focus with its description.
 ENDED = """const $ = (id) => document.getElementById(id), text = (bold) => [...$('out').childNodes].filter((node) =>
   bold ? node.tagName === 'B' : node.nodeType === Node.TEXT_NODE).map((node) => node.textContent).join('');
@@ -63,13 +59,11 @@ try:
     screen, before = browser.find_element(By.ID, "screen"), ""
     for number, (name, steps, got) in enumerate(SESSIONS):
         browser.set_window_size(*((1280, 800), (375, 667))[number % 2])  # a PC's screen, or a phone's
-        slow = name.startswith("slow")
-        if number:  # Enter at #again, where the last run left the focus; the next start waits for window.go()
-            browser.execute_script(SLOW if slow else "")
+        if number:  # Enter at #again, where the last run left the focus
             browser.switch_to.active_element.send_keys(Keys.ENTER)
         line = browser.find_element(By.ID, "line")
         for index, step in enumerate(steps):
-            WebDriverWait(browser, 10).until(lambda b: slow or screen.get_attribute("data-waiting") is not None)
+            WebDriverWait(browser, 10).until(lambda b: screen.get_attribute("data-waiting") is not None)
             if name.startswith("sine"):
                 browser.set_window_size(*((375, 667), (667, 375))[index % 2])
             failed |= not number and not index and audit("at the first menu")
@@ -95,7 +89,6 @@ try:
                 press(modifiers=2, key=step[-1], code="KeyD", windowsVirtualKeyCode=68)
             elif not step.startswith("?"):
                 line.send_keys(("" if code else text) + Keys.ENTER)
-        browser.execute_script("window.go?.()")
         WebDriverWait(browser, 10).until(lambda b: b.find_element(By.ID, "again").is_displayed())
         shown, echoed, status, told = browser.execute_script(ENDED)
         expected = subprocess.run([linux], input=got.encode(), capture_output=True, check=True).stdout.decode()
