@@ -7,10 +7,8 @@ const { latin, read } = require('../web/reader.js');
 const words = require('../web/words.js');
 const model = modelOf(require('fs').readFileSync(require.resolve('../src/messages.h'), 'utf8'));
 // The wait after figcalc wrote the texts named, a line each, a menu's ended.
-const at = (names) => {
-  const written = names.split(' ').map((name) => model.texts[name]).join('\n');
-  return waitOf(model, names.endsWith('Menu') ? written + '\n' : written);
-};
+const at = (names) => waitOf(model, names.split(' ')
+  .map((name) => model.texts[name] + (name.endsWith('Menu') ? '\n' : '')).join('\n'));
 
 // Where figcalc waits, what is typed (`places`: by the Latin keys named), then what figcalc gets
 // and what is left, or (refused) the keys offered; `twice`: typed again, which then says more.
