@@ -1,15 +1,7 @@
 #!/usr/bin/python3
-"""The web page as its user gets it: the file PAGE from disk in headless Chromium, on a PC's screen and a
-phone's in turn, sessions typed a line and Enter at a time (or on one line, ended with Ctrl+D on either
-layout, typed ahead of figcalc's start, or by the buttons), each started by Enter at «Запустить снова»
-below the earlier runs. The page must show what the Linux program LINUX writes for the input it got, byte
-for byte, say that it ended, and leave the focus on «Запустить снова», described by the result; axe-core
-(npm ci in tests/) finds no fault. A refused line: the status says why, with only the keys it names as
-buttons, the field focused and marked invalid, both in view. The division's last menu goes to SHOTS
-(division-<size>.png). The reading rules themselves are reader_test.js's, in node.
-
-    web_test.py PAGE LINUX SHOTS
-"""
+"""web_test.py PAGE LINUX SHOTS: what node's tests cannot check of the web page PAGE, in headless Chromium on a PC's
+screen and a phone's: its output as the Linux program LINUX writes it, the focus at the end, a refusal in view, keys
+by their place, the buttons, axe-core (npm ci in tests/); the division's last menu goes to SHOTS."""
 import pathlib
 import subprocess
 import sys
@@ -21,115 +13,96 @@ from selenium.webdriver.support.ui import WebDriverWait
 from chromium import chromium
 
 page, linux, shots = sys.argv[1:]
-
-# Each session: its name, the lines typed, and whether Ctrl and the key in D's place (d; в on the Russian
-# layout) ends the input instead of Enter, after the last line and each refused one (or named ""), or buttons
-# answer, or "ahead": as "d", but all typed before figcalc has started. A line is its text, or (text, what
-# figcalc gets of it[, what the status line names if the page refuses it, the key's place (event.code) that
-# types it]); where buttons answer, (key, key) is a button pressed.
+here = pathlib.Path(__file__).resolve().parent
+exited = subprocess.run(["node", "-p", "require(process.argv[1]).exited(0)", here.parent / "web/run.js"],
+                        capture_output=True, check=True, text=True).stdout.strip()  # the page's own text
+# Each session: its name, its steps, and what figcalc gets. A step is a line typed and Enter; "?" and the keys
+# of the buttons offered, where the page refused the last line (why is node's to check); "[key]", a button pressed; "text^" and the key in D's
+# place (d, or в on the Russian layout): text, then Ctrl and that key; "text@code": text typed by the key in that
+# place (event.code), and Enter.
 SESSIONS = [
-    ("division", ["1", "2", "6", "3", "/"], False),
-    ("sine of 45", ["1", "1", "45", "s"], False),
-    ("triangle", ["2", "1", "3", "4", "5"], False),
-    ("Ctrl+D at an empty prompt", ["1", "2", "6", ""], "d"),
-    ("Ctrl+D after a number, on the Russian layout", ["1", "2", "6"], "в"),
-    ("Ctrl+D after a word", ["1", "2", ("семь", "", "7.5"), "6 3", ""], "d"),
-    ("a line stopped where it cannot be sent", [("2 3 2 x", "2 3 2 ", "7.5"), "3"], False),
-    ("a whole session on one line", ["2 3 2 3"], False),
-    ("the buttons", [("1", "1"), ("2", "2"), "6", "3", ("+", "+")], "buttons"),
-    ("«ы» in s's place, seen by the page", ["1", "1", "30", ("ы", "s", None, "KeyS")], False),
-    ("typed ahead: lines, Ctrl+D and a line after it", ["1", "2", ("6", "6", ""), ("3", "", "")], "ahead"),
+    ("division", "1 2 6 3 /".split(), "1\n2\n6\n3\n/\n"),
+    ("sine of 45, the phone turned at every question", "1 1 45 s".split(), "1\n1\n45\ns\n"),
+    ("Ctrl+D after a number, on the Russian layout", ["1", "2", "6^в"], "1\n2\n6"),
+    ("a line stopped where it cannot be sent", ["2 3 2 x", "?", "3"], "2 3 2 3\n"),
+    ("the buttons", ["[1]", "[2]", "6", "3", "[+]"], "1\n2\n6\n3\n+\n"),
+    ("«ы» in s's place, seen by the page", ["1", "1", "30", "ы@KeyS"], "1\n1\n30\ns\n"),
 ]
-# In view: within the pixel that a scroll position is rounded to.
-ASKED = """const $ = (id) => document.getElementById(id), line = $('line'), seen = (node) =>
-  node.getBoundingClientRect().top > -1 && node.getBoundingClientRect().bottom < innerHeight + 1;
+# The status, the buttons' keys, and whether the field is marked invalid, focused and, with the status, in view.
+ASKED = """const $ = (id) => document.getElementById(id), seen = (node) => node.getBoundingClientRect().top > -1
+  && node.getBoundingClientRect().bottom < innerHeight + 1, line = $('line');
 return [$('status').textContent, [...document.querySelectorAll('#keys button')].map((button) => button.value),
   line.ariaInvalid === 'true' && document.activeElement === line && seen(line) && seen($('status'))]"""
-# The next start waits for window.go(), as a slow start would.
-SLOW = "const f = figcalc; figcalc = (s) => (figcalc = f, new Promise((go) => { window.go = go; }).then(() => f(s)));"
-# What figcalc wrote, or (arguments[0]) what it got, in bold.
-OUTPUT = """return [...document.getElementById('out').childNodes]
-  .filter((node) => arguments[0] ? node.tagName === 'B' : node.nodeType === Node.TEXT_NODE)
-  .map((node) => node.textContent).join('')"""
-
-axe = pathlib.Path(__file__).with_name("node_modules") / "axe-core/axe.min.js"
-subprocess.run(["npm", "ci", "--no-audit", "--no-fund"], cwd=axe.parents[2], check=True, stdout=subprocess.DEVNULL)
-browser = chromium()
-wait = WebDriverWait(browser, 10)
-failed = False
+# What figcalc wrote, what it got (in bold), the status, and the focus with its description.
+ENDED = """const $ = (id) => document.getElementById(id), text = (bold) => [...$('out').childNodes].filter((node) =>
+  bold ? node.tagName === 'B' : node.nodeType === Node.TEXT_NODE).map((node) => node.textContent).join('');
+return [text(false), text(true), $('status').textContent, document.activeElement.id + ': ' + $('asked').textContent]"""
+subprocess.run(["npm", "ci", "--no-audit", "--no-fund"], cwd=here, check=True, stdout=subprocess.DEVNULL)
+browser, failed = chromium(), False
 
 
 def audit(when):  # by axe-core's rules for WCAG 2.1 A and AA
-    browser.execute_script(axe.read_text())
+    browser.execute_script((here / "node_modules/axe-core/axe.min.js").read_text())
     faults = browser.execute_async_script("axe.run({ runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa'] })"
                                           ".then((r) => arguments[0](r.violations.map((v) => v.id)))")
     print(f"FAILED: axe-core {when}: {faults}" if faults else f"ok: axe-core {when}")
     return bool(faults)
 
 
+def press(**key):  # a key down and up, as the keyboard sends it
+    for event in ("keyDown", "keyUp"):
+        browser.execute_cdp_cmd("Input.dispatchKeyEvent", dict(type=event, **key))
+
+
 try:
     browser.get(pathlib.Path(page).resolve().as_uri())
     screen, before = browser.find_element(By.ID, "screen"), ""
-    for number, (name, lines, ctrl_d) in enumerate(SESSIONS):
+    for number, (name, steps, got) in enumerate(SESSIONS):
         browser.set_window_size(*((1280, 800), (375, 667))[number % 2])  # a PC's screen, or a phone's
-        if number:  # Enter at «Запустить снова», where the last run left the focus
-            browser.execute_script(SLOW if ctrl_d == "ahead" else "")
+        if number:  # Enter at #again, where the last run left the focus
             browser.switch_to.active_element.send_keys(Keys.ENTER)
-        line, typed, named = browser.find_element(By.ID, "line"), "", None
-        for index, item in enumerate(lines):
-            wait.until(lambda b: ctrl_d == "ahead" or b.find_element(By.ID, "screen").get_attribute("data-waiting") is not None)
-            if name == "sine of 45":  # the phone turned at every question
+        line = browser.find_element(By.ID, "line")
+        for index, step in enumerate(steps):
+            WebDriverWait(browser, 10).until(lambda b: screen.get_attribute("data-waiting") is not None)
+            if name.startswith("sine"):
                 browser.set_window_size(*((375, 667), (667, 375))[index % 2])
-            # After the last line: refused if it names something, the field marked, it and the reason in view.
-            status, keys, marked = browser.execute_script(ASKED)
-            if bool(status) != bool(named) or any(word not in status for word in (named or "").split()) \
-                    or named and keys != [word for word in named.split() if len(word) == 1] or marked != bool(named):
-                failed = True
-                print(f"FAILED: {name}: before {item!r} the page says [{status}] and offers {keys}; "
-                      f"the field marked invalid, focused and in view with the status: {marked}")
             failed |= not number and not index and audit("at the first menu")
-            failed |= bool(named) and audit(f"asking for {named}")
-            text, sent, named, code = (item, item, None, None) if isinstance(item, str) else (item + (None,) * 2)[:4]
-            ends = ctrl_d in ("d", "в", "ahead") and (named is not None or index == len(lines) - 1)
-            for width, height in ((1280, 800), (375, 667)) if text == "/" and not number else ():
+            if step.startswith("?"):  # the status says why, the keys offered as buttons, and all in view
+                status, keys, marked = browser.execute_script(ASKED)
+                ok = marked and bool(status) and keys == list(step[1:])
+                failed |= not ok
+                print(f"ok: {name}: {status}" if ok else f"FAILED: {name}: the page says [{status}] and offers {keys};"
+                      f" the field marked invalid, focused and in view with the status: {marked}")
+                failed |= audit("at a refusal")
+            for width, height in ((1280, 800), (375, 667)) if step == "/" and not number else ():
                 browser.set_window_size(width, height)
                 browser.execute_script("document.getElementById('keys').scrollIntoView(false)")
                 browser.save_screenshot(str(pathlib.Path(shots) / f"division-{width}x{height}.png"))
-            for event in ("keyDown", "keyUp") if code else ():
-                browser.execute_cdp_cmd("Input.dispatchKeyEvent", dict(type=event, code=code, key=text, text=text))
-            if ctrl_d == "buttons" and isinstance(item, tuple):
-                browser.find_element(By.XPATH, f"//div[@id='keys']/button[@value='{text}']").click()
-            else:
-                line.send_keys(("" if code else text) + ("" if ends else Keys.ENTER))
-            for event in ("keyDown", "keyUp") if ends else ():
-                browser.execute_cdp_cmd("Input.dispatchKeyEvent", {"type": event, "modifiers": 2, "key": ctrl_d[0],
-                                                                    "code": "KeyD", "windowsVirtualKeyCode": 68})
-            typed += sent + ("" if named is not None or ends else "\n")
-        browser.execute_script("window.go?.()")
-        wait.until(lambda b: b.find_element(By.ID, "again").is_displayed())
-        # The focus on «Запустить снова», which tells the result.
-        told = browser.execute_script("return document.activeElement.id + ': ' + document.getElementById('asked').textContent")
-        expected = subprocess.run([linux], input=typed.encode(), capture_output=True, check=True).stdout.decode()
-        shown, echoed = browser.execute_script(OUTPUT, False), browser.execute_script(OUTPUT, True)
-        status = browser.find_element(By.ID, "status").text
+            text, _, code = step.partition("@")
+            if code:
+                press(code=code, key=text, text=text)
+            if step.startswith("["):
+                browser.find_element(By.XPATH, f"//div[@id='keys']/button[@value='{step[1:-1]}']").click()
+            elif "^" in step:
+                line.send_keys(step[:-2])
+                press(modifiers=2, key=step[-1], code="KeyD", windowsVirtualKeyCode=68)
+            elif not step.startswith("?"):
+                line.send_keys(("" if code else text) + Keys.ENTER)
+        WebDriverWait(browser, 10).until(lambda b: b.find_element(By.ID, "again").is_displayed())
+        shown, echoed, status, told = browser.execute_script(ENDED)
+        expected = subprocess.run([linux], input=got.encode(), capture_output=True, check=True).stdout.decode()
         earlier = screen.text.startswith(before) and len(screen.find_elements(By.TAG_NAME, "hr")) == number
-        if shown != expected or "Программа завершилась." not in status or echoed != typed or not earlier \
-                or line.is_displayed() or not told.startswith("again: ") or expected.split()[-1] not in told:
-            failed = True
-            print(f"FAILED: {name}: the page shows\n{shown}\n[{status}] (typed {echoed!r}, earlier runs kept: "
-                  f"{earlier}; the focus and its description: {told})\n--- where the Linux program writes\n{expected}")
-        else:
-            print(f"ok: {name}")
+        ok = shown == expected and exited in status and echoed == got and earlier and not line.is_displayed() \
+            and told.startswith("again: ") and expected.split()[-1] in told
+        failed |= not ok
+        print(f"ok: {name}" if ok else f"FAILED: {name}: the page shows\n{shown}\n[{status}] (typed {echoed!r}, "
+              f"earlier runs kept: {earlier}; the focus: {told})\n--- where the Linux program writes\n{expected}")
         before = screen.text
-        if name == "division":
-            failed |= audit("after a result")
+        failed |= name == "division" and audit("after a result")
     requests = browser.execute_script("return performance.getEntriesByType('resource').length")
     errors = [entry["message"] for entry in browser.get_log("browser") if entry["level"] == "SEVERE"]
-    if requests or errors:
-        failed = True
-        print(f"FAILED: the page made {requests} requests and logged these errors: {errors}")
-    else:
-        print("ok: no request from the page, no error in its console")
+    failed |= bool(requests or errors)
+    print(f"{'FAILED' if requests or errors else 'ok'}: the page's requests: {requests}, its console's errors: {errors}")
 finally:
     browser.quit()
 sys.exit(1 if failed else 0)

@@ -96,7 +96,7 @@
       line.disabled = end.hidden = form.hidden = true;
       setStatus(said);
       if (!restartable) return;
-      asked.textContent = `${shownSinceAnswer} ${said} Enter — запустить снова.`;
+      asked.textContent = `${shownSinceAnswer} ${said} Enter — ${again.textContent.toLowerCase()}.`;
       again.hidden = false;
       again.focus();
       again.scrollIntoView({ block: 'nearest' });

@@ -17,6 +17,8 @@ const figcalcRun = (() => {
   // What the end says where figcalc read the end of input: no result, or one without some answers.
   const early = 'Ввод закончился раньше, чем figcalc получила все ответы';
   const endedEarly = [`${early}, поэтому результата нет.`, `${early}: результат посчитан без них.`];
+  // What the status says where figcalc exited with `code`.
+  const exited = (code) => `Программа завершилась${code ? ' с кодом ' + code : ''}.`;
 
   // A run of the dialogue `model` (figcalcDialogue's), shown by `view`; `places`, the Latin key
   // each character was typed with. `pending` is what is typed and not yet read, up to the end of
@@ -106,7 +108,7 @@ const figcalcRun = (() => {
         if (run.wait) deliverTyped();
       },
       exit: ({ code }) => {
-        const status = `Программа завершилась${code ? ' с кодом ' + code : ''}.`;
+        const status = exited(code);
         const hasResult = dialogue.hasResult(model, run.written);
         const saidOfEnd = run.readEndOfInput && endedEarly[Number(hasResult)];
         const held = run.held && `«${oneLine(run.held)}» будет в поле следующего запуска.`;
@@ -141,6 +143,6 @@ const figcalcRun = (() => {
     };
     return { run, step };
   };
-  return { create, states: { STARTING, RUNNING, WAITING, REFUSED, ENDED } };
+  return { create, exited, endedEarly, states: { STARTING, RUNNING, WAITING, REFUSED, ENDED } };
 })();
 if (typeof module === 'object') module.exports = figcalcRun;
