@@ -39,15 +39,11 @@ piped() {
   [ ${#written[@]} = $(($# + 1)) ] || fail "$name: figcalc waits $((${#written[@]} - 1)) times for $# lines; standard error (and exit status, unless 0): $(cat "$work/err")"
 }
 
-# Wine's console reads keys from its terminal in raw mode, set as it starts, at times after its
-# program's first output: a line typed before then has its Enter taken as ^J, which ends no line
-# there. Waits up to 10 seconds for that mode, for Wine.
+# Wine's console reads keys from its terminal in raw mode, set at times after its program's first
+# output: a line typed before then ends with ^J, which ends no line there. Waits for that mode.
 raw_for_wine() {
   [[ "${program[*]}" = *wine* ]] || return 0
-  for _ in $(seq 100); do
-    stty -F "$(tmx display -p '#{pane_tty}')" -a | grep -q -- -icanon && return 0
-    sleep 0.1
-  done
+  for _ in $(seq 100); do stty -F "$(tmx display -p '#{pane_tty}')" -a | grep -q -- -icanon && return; sleep 0.1; done
   fail "$name: Wine's console never set its terminal to raw mode"
 }
 
