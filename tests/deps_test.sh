@@ -25,8 +25,6 @@ refuses() {
 }
 refuses "no apt-get"
 printf '#!/bin/sh\necho apt-get ran\n' >"$work/bin/apt-get" && chmod a+rx "$work/bin/apt-get"
-if [ "$(id -u)" = 0 ]; then
-  refuses "neither root nor sudo" setpriv --reuid=nobody --regid=nogroup --clear-groups
-else
-  refuses "neither root nor sudo"
-fi
+nobody=() # where we are root, as nobody
+[ "$(id -u)" != 0 ] || nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+refuses "neither root nor sudo" "${nobody[@]}"

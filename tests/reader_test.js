@@ -22,8 +22,11 @@ const rows = [
   ['kMainMenu', 'площадь и периметр\n', ['2\n', '']], // its beginning, blanks and all
   ...words.caseEndings.map((ending) => ['kFigureMenu', 'Круг' + ending, ['2', '']]), // any form
   [menu1, 'КОС 60', ['c ', '60']], // a word, never its first letter
-  ...[menu1, menu2].flatMap((menu) => Object.entries(words[menu]) // the school's words and signs
-    .flatMap(([key, said]) => said.map((typed) => [menu, typed + '\n', [key + '\n', '']]))),
+  // every label in full, and the school's words and signs
+  ...model.menus.flatMap(({ name, choices }) =>
+    choices.map(({ label, key }) => [name, label, [key, '']])),
+  ...model.menus.flatMap(({ name }) => Object.entries(words[name] ?? {})
+    .flatMap(([key, said]) => said.map((typed) => [name, typed + '\n', [key + '\n', '']]))),
   // Latin keys by their place (`places`: sin, s, /), look (Cyrillic с, о; a capital В), sound (ц)
   ...[[menu1, 'ышт', 's'], [menu1, 'ы', 's'], [menu2, '.', '/'], [menu1, 'соs', 'c'],
     [menu1, 'В', 'b'], [menu1, 'ц', 'c']].map(([menu, typed, key]) => [menu, typed, [key, '']]),

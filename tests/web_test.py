@@ -25,7 +25,7 @@ SESSIONS = [
     ("sine of 45, the phone turned at every question", "1 1 45 s".split(), "1\n1\n45\ns\n"),
     ("Ctrl+D after a number, on the Russian layout", ["1", "2", "6^в"], "1\n2\n6"),
     ("a line stopped where it cannot be sent", ["2 3 2 x", "?", "3"], "2 3 2 3\n"),
-    ("the buttons", ["[1]", "[2]", "6", "3", "[+]"], "1\n2\n6\n3\n+\n"),
+    ("the buttons, and a key typed at one", ["[1]", "2", "6", "3", "[+]"], "1\n2\n6\n3\n+\n"),
     ("«ы» in s's place, seen by the page", ["1", "1", "30", "ы@KeyS"], "1\n1\n30\ns\n"),
 ]
 # The status, the buttons' keys, and whether the field is marked invalid, focused and, with the status, in view.
@@ -86,8 +86,8 @@ try:
             elif "^" in step:
                 line.send_keys(step[:-2])
                 press(modifiers=2, key=step[-1], code="KeyD", windowsVirtualKeyCode=68)
-            elif not step.startswith("?"):
-                line.send_keys(("" if code else text) + Keys.ENTER)
+            elif not step.startswith("?"):  # typed where the focus is
+                browser.switch_to.active_element.send_keys(("" if code else text) + Keys.ENTER)
         WebDriverWait(browser, 10).until(lambda b: b.find_element(By.ID, "again").is_displayed())
         shown, echoed, status, told = browser.execute_script(ENDED)
         expected = subprocess.run([linux], input=got.encode(), capture_output=True, check=True).stdout.decode()

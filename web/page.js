@@ -102,6 +102,7 @@
       again.scrollIntoView({ block: 'nearest' });
     },
     restart: (typed) => {
+      answeredByButton = false; // what is typed answers in the field
       start();
       line.value += typed;
       line.focus(); // where the key that started it types
@@ -184,6 +185,12 @@
     } else if (typesOne && ended() && !again.hidden) {
       run.step({ type: 'typed', text: '' });
     }
+  });
+  // A character typed at a menu's button goes to the field, where it answers, and is not lost.
+  keys.addEventListener('keydown', (event) => {
+    if (!/^\S$/u.test(event.key) || event.ctrlKey || event.altKey || event.metaKey) return;
+    answeredByButton = false;
+    line.focus();
   });
   end.addEventListener('click', () => {
     send('endInput', line.value);

@@ -46,8 +46,11 @@ const figcalcReader = (() => {
   const meantByWord = (menu, phrase, places) => {
     const readings = [phrase, spellWith(phrase, (c) => places.get(c)), spellWith(phrase, shapeOf)]
       .map((reading) => reading.toLowerCase());
-    return menu.choices.filter((choice) => namesOf(menu, choice)
-      .some((name) => readings.some((reading) => fits(reading, name))));
+    const meant = (named) => menu.choices.filter((choice) => namesOf(menu, choice)
+      .some((name) => readings.some((reading) => named(reading, name))));
+    // A choice's whole name is that choice, though it begins another's («квадрат»).
+    const whole = meant((reading, name) => reading === name);
+    return whole.length ? whole : meant(fits);
   };
   // The choices a lone letter may mean: every label it begins, every key it is read as, and a
   // choice it is the school's sign of (Cyrillic «х»).

@@ -3,13 +3,14 @@
 // key. A word is read whole, blanks included; the figures' names, and every label of one word, in
 // any case form too (the endings below).
 const figcalcWords = {
+  kMainMenu: { 2: ['фигуры', 'фигура'] },
   kOneNumberMenu: {
     a: ['в квадрат', 'возвести в квадрат', '²'],
     b: ['корень', 'квадратный корень', 'извлечь корень', '√'],
     s: ['sin'],
     c: ['cos'],
-    t: ['tg', 'tan'],
-    k: ['ctg', 'cot'],
+    t: ['tg', 'tan', 'тг'],
+    k: ['ctg', 'cot', 'ктг'],
   },
   kTwoNumberMenu: {
     '+': ['плюс', 'сложить', 'прибавить'],
