@@ -22,8 +22,7 @@ check() {
 # Start-menu entries for figcalc.cmd in their folder and the page; then `remove` leaves nothing.
 # Wine under `setarch -R`, as in every Wine test (tests/CMakeLists.txt).
 wine() { setarch -R "$(type -P wine)" "$@"; }
-# Whether the file $1 is the web download, byte for byte, and shows figcalc's first menu opened
-# from where it lies, in headless Chromium.
+# Whether the file $1 is the web download, byte for byte, and shows the first menu opened where it lies (Chromium).
 menu=$(sed -n 's/.*kMainMenu\[\] = "\(.*\)";/\1/p' "$top/src/messages.h")
 opens() { cmp "$1" "$dist/$v-web.html" && /usr/bin/python3 "$top/tests/chromium.py" "$1" "$menu" && echo opens; }
 # The path of the file that the Windows shortcut $1 runs, in WINEPREFIX.
