@@ -30,7 +30,7 @@ string(REGEX REPLACE "<td><b>([^<]*)</b></td>" "<th>\\1</th>" help "${help}") # 
 # When figcalc is built, node makes the page of ${page}.in (web/build.js says how).
 set(page ${CMAKE_BINARY_DIR}/figcalc-${PROJECT_VERSION}-web.html)
 configure_file(web/page.html.in ${page}.in @ONLY)
-set(parts page.css ../src/messages.h words.js model.js reader.js run.js page.js)
+set(parts page.css ../src/messages.h words.js model.js reader.js card.js run.js page.js)
 list(TRANSFORM parts PREPEND ${PROJECT_SOURCE_DIR}/web/)
 add_custom_command(OUTPUT ${page} COMMAND ${CMAKE_CROSSCOMPILING_EMULATOR} ${PROJECT_SOURCE_DIR}/web/build.js
                    ${page} $<TARGET_FILE:figcalc> $<TARGET_FILE_DIR:figcalc>/figcalc.wasm ${parts}

@@ -2,7 +2,7 @@
 import js from '@eslint/js';
 import globals from 'globals';
 
-const pageGlobals = Object.fromEntries(['', 'Model', 'Words', 'Dialogue', 'Reader', 'Run']
+const pageGlobals = Object.fromEntries(['', 'Model', 'Words', 'Dialogue', 'Reader', 'Card', 'Run']
   .map((name) => ['figcalc' + name, name ? 'readonly' : 'writable'])); // figcalc: each run's program
 export default [js.configs.recommended, { files: ['web/*.js', 'tests/*.js'],
   languageOptions: { sourceType: 'script', globals: { ...globals.browser, ...globals.node, ...pageGlobals } },

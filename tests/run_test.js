@@ -67,6 +67,63 @@ const rows = [
     { got: '', state: 'ended' }],
 ];
 
+// The card of a run of the program named on the command line, fed the answers: its lines in
+// school notation, then the names of its notes.
+const { cardOf } = require('../web/card.js');
+const [program, ...programArgs] = process.argv.slice(2);
+const cardOfRun = (answers) => cardOf(model, require('child_process').execFileSync(program,
+  programArgs, { input: answers.join('\n') + '\n', encoding: 'utf8' }), answers);
+const cards = [
+  ['1 1 45 s', 'sin 45° = √2/2 ≈ 0,707107', 'point rounded root another'],
+  ['1 1 60 t', 'tg 60° = √3 ≈ 1,73205', 'point rounded root another'],
+  ['1 2 1234567 3 *', '1234567 × 3 ≈ 3,7037 × 10⁶', 'power point rounded'],
+  ['1 1 180 s', 'sin 180° ≈ 1,22465 × 10⁻¹⁶', 'power point rounded tiny'],
+  ['1 1 30 s', 'sin 30° = 0,5', 'point'], // no ≈ for a double's last bit
+  ['1 1 225 c', 'cos 225° ≈ −0,707107', 'point rounded'],
+  ['1 1 -4 b', '√(−4) — такого числа нет', 'nan'],
+  ['1 2 -8 0.5 a', '(−8)^0,5 — такого числа нет', 'nan'],
+  ['1 2 10 400 a', '10⁴⁰⁰ — слишком большое число', 'inf'],
+  ['1 2 2 -1 a', '2⁻¹ = 0,5', 'point'],
+  ['1 1 -0 b', '√(−0) = −0', 'zero'],
+  ['1 1 1e5 a', '(1 × 10⁵)² = 1 × 10¹⁰', 'power'],
+  ['1 2 5 -3 -', '5 − (−3) = 8', ''],
+  ['1 2 1 0 /', '1 : 0 — на 0 делить нельзя!', 'division'],
+  ['1 1 45 k', 'ctg 45 (в радианах) ≈ 0,61737', 'radians point rounded'],
+  ['1 1 90 t', 'tg 90° не существует', 'undefined'],
+  ['2 1 3 4 5', 'S = √(p(p − 3)(p − 4)(p − 5)) = 6, где p = (3 + 4 + 5) : 2 (формула Герона)|' +
+    'P = 3 + 4 + 5 = 12', 'perimeter'],
+  ['2 1 1 1 3', 'S = √(p(p − 1)(p − 1)(p − 3)) — такого числа нет, где p = (1 + 1 + 3) : 2 ' +
+    '(формула Герона)|P = 1 + 1 + 3 = 5', 'noTriangle perimeter'],
+  ['2 1 1 2 3', 'S = √(p(p − 1)(p − 2)(p − 3)) = 0, где p = (1 + 2 + 3) : 2 (формула Герона)|' +
+    'P = 1 + 2 + 3 = 6', 'flat perimeter'],
+  ['2 2 3', 'S = πR² = π × 3² ≈ 28,2743|C = 2πR = 2 × π × 3 ≈ 18,8496',
+    'point rounded pi circle perimeter'],
+  ['2 3 -2 5', 'S = a × b = −2 × 5 = −10|P = 2 × (a + b) = 2 × (−2 + 5) = 6',
+    'noFigure perimeter'],
+  ['2 4 2.5', 'S = a² = 2,5² = 6,25|P = 4 × a = 4 × 2,5 = 10', 'point perimeter'],
+  ['2 1 3', '', ''], // the end of input before a side: no card
+];
+// On any run, the card's numbers are figcalc's or the pupil's, rewritten, or the formulas' own.
+const anyRun = fc.oneof(
+  fc.tuple(fc.constant('1 1'), fc.constantFrom('a', 'b', 's', 'c', 't', 'k')),
+  fc.tuple(fc.constant('1 2'), fc.constantFrom('+', '-', '*', '/', 'a'), fc.nat(1)),
+  fc.tuple(fc.constant('2'), fc.constantFrom('1', '2', '3', '4'), fc.nat(0)),
+).chain(([path, choice, two]) => fc.array(fc.oneof(fc.integer({ min: -400, max: 400 }),
+  fc.double({ noNaN: true, noDefaultInfinity: true })), { minLength: 3, maxLength: 3 })
+  .map((numbers) => path.startsWith('2') ? [path, choice, ...numbers.map(String)]
+    : [path, ...numbers.slice(0, two + 1).map(String), choice]))
+  .map((answers) => answers.join(' ').split(' '));
+const ownNumbersOnly = (answers) => {
+  const written = require('child_process').execFileSync(program, programArgs,
+    { input: answers.join('\n') + '\n', encoding: 'utf8' });
+  const { school } = require('../web/card.js');
+  const digitsOf = (text) => text.match(/\d+/g) ?? [];
+  const allowed = new Set(['2', '4', '10', ...[...answers, ...written.match(/\S+/g)]
+    .flatMap((word) => digitsOf(school(word.replace(/^\D*:/, ''))))]);
+  return cardOf(model, written, answers).said.every((line) => digitsOf(line)
+    .every((digits) => allowed.has(digits)));
+};
+
 // On any session: figcalc ends once the input does, what is shown in bold is what it got, and
 // nothing fails.
 const texts = fc.constantFrom('1', '2', '+', 'два', 'x', '6 3', 'с', '1 000', '', 'плюс 5');
@@ -85,7 +142,20 @@ console.error = (error) => errors.push(error);
     failed++;
     console.log(`FAILED: ${name}: ${JSON.stringify(actual)}, not ${JSON.stringify(expected)}`);
   }
-  console.log(`${rows.length - failed} of ${rows.length} rows as expected`);
+  failed += cards.filter(([answers, said, noted]) => {
+    const card = cardOfRun(answers.split(' '));
+    const actual = [card.said.join('|'), card.noted.join(' ')];
+    const wrong = actual[0] !== said || actual[1] !== noted;
+    const expected = `[${said}, ${noted}]`;
+    if (wrong) console.log(`FAILED: ${answers}'s card: ${JSON.stringify(actual)}, not ${expected}`);
+    return wrong;
+  }).length;
+  const all = rows.length + cards.length;
+  console.log(`${all - failed} of ${all} rows as expected`);
+  const own = fc.check(fc.property(anyRun, ownNumbersOnly), { numRuns: 300, seed: 44 });
+  failed += own.failed;
+  console.log(own.failed ? `FAILED: ${fc.defaultReportMessage(own)}`
+    : `a card showed only its run's numbers in ${own.numRuns} generated runs`);
   errors.length = 0;
   const property = fc.asyncProperty(sessions, async (actions) => {
     const actual = await outcome(actions);

@@ -13,6 +13,21 @@
   let refusedField; // what a refusal put back into the field
   let nextField = ''; // what the next run's field starts with: what was typed after Ctrl+D
 
+  // The figures' pictures, in the order of figcalc's menu of figures, and the one chosen.
+  const pictures = [...$('pictures').children];
+  let picture;
+  let waitShown; // the wait the last question was asked at
+  // At a figure's prompt, its picture, with the part asked for marked and said: the one whose
+  // label is the prompt's («1:», «R=»).
+  const showPicture = (wait) => {
+    const part = wait.prompt?.slice(0, -1);
+    pictures.forEach((shown) => shown.toggleAttribute('hidden', shown !== picture || !part));
+    if (!picture || !part) return [];
+    const parts = picture.querySelectorAll('g');
+    parts.forEach((shown) => shown.classList.toggle('asked', shown.textContent === part));
+    picture.setAttribute('aria-label', `${picture.dataset.says}. figcalc спрашивает: ${part}.`);
+    return [picture.id];
+  };
   const newElement = (tag, properties) => Object.assign(document.createElement(tag), properties);
   // The answer field takes the rest of its line, or the next line where little is left.
   const fitField = () => {
@@ -60,16 +75,24 @@
       screen.removeAttribute('data-waiting');
       const heard = newElement('span', { className: 'unseen', textContent: ` — ${label}` });
       if (label) out.append(heard);
+      const figures = figcalcModel.menus.find(({ name }) => name === 'kFigureMenu');
+      const index = figures.choices.findIndex(({ key }) => key === sent.trim());
+      if (waitShown?.menu === figures) picture = pictures[index];
       shownSinceAnswer = '';
     },
     // The question, which the field and the buttons are described by; the page's instructions
     // (#hint) are in the field's description at the first.
     ask: (wait, first) => {
+      waitShown = wait;
       asked.textContent = wait.question;
-      line.setAttribute('aria-describedby', first ? 'status asked hint' : 'status asked');
+      const pictured = showPicture(wait);
+      const described = ['status', 'asked', ...pictured, ...(first ? ['hint'] : [])];
+      line.setAttribute('aria-describedby', described.join(' '));
       screen.setAttribute('data-waiting', '');
       fitField();
       showButtons(wait.menu?.choices ?? []);
+      if (pictured.length) picture.scrollIntoView({ block: 'nearest' });
+      if (pictured.length) line.scrollIntoView({ block: 'nearest' }); // the question first
       setStatus('');
       if (!keys.contains(document.activeElement)) line.focus();
       again.hidden = true; // with the focus on the field, once it has the question
@@ -89,14 +112,21 @@
     fit: () => requestAnimationFrame(fitField),
     // Where figcalc cannot run on, the page says why; where it ran, the focus goes to «Запустить
     // снова», which tells its result.
-    ended: (said, restartable, held = '') => {
+    // The card under the run's transcript, in the log: a screen reader hears it after the result,
+    // and «Запустить снова» tells both.
+    ended: (said, restartable, held = '', lines = []) => {
       nextField = held.trim();
       showButtons([]);
+      showPicture({});
       screen.removeAttribute('data-waiting');
       line.disabled = end.hidden = form.hidden = true;
+      const card = newElement('div', { className: 'card' });
+      card.append(...lines.map((text) => newElement('p', { textContent: text })));
+      if (lines.length) log.append(card);
       setStatus(said);
       if (!restartable) return;
-      asked.textContent = `${shownSinceAnswer} ${said} Enter — ${again.textContent.toLowerCase()}.`;
+      const restart = `Enter — ${again.textContent.toLowerCase()}.`;
+      asked.textContent = [shownSinceAnswer, ...lines, said, restart].join(' ');
       again.hidden = false;
       again.focus();
       again.scrollIntoView({ block: 'nearest' });
@@ -117,6 +147,7 @@
       log.append(document.createElement('hr'), out);
     }
     const current = run = figcalcRun.create(figcalcModel, view, places);
+    picture = undefined;
     shownSinceAnswer = '';
     line.disabled = end.hidden = form.hidden = false;
     line.value = nextField;

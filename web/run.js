@@ -6,6 +6,7 @@ const figcalcRun = (() => {
   const inNode = typeof module === 'object';
   const dialogue = inNode ? require('./model.js') : figcalcDialogue;
   const reader = inNode ? require('./reader.js') : figcalcReader;
+  const card = inNode ? require('./card.js') : figcalcCard;
   // figcalc is loading, and what is typed is kept for it; it runs between two reads; it waits for
   // an answer; it waits, the answer typed refused for the pupil to mend; it has ended, or the
   // page has stopped it.
@@ -27,7 +28,7 @@ const figcalcRun = (() => {
   const create = (model, view, places = new Map()) => {
     const run = { state: STARTING, written: '', pending: '', ending: false, held: '', questions: 0,
                   input: noInput, wait: undefined, at: undefined, refusal: undefined,
-                  readEndOfInput: false };
+                  readEndOfInput: false, answers: [] };
     const giveFigcalc = (bytes) => {
       const { resolve } = run.wait;
       run.wait = undefined;
@@ -52,6 +53,7 @@ const figcalcRun = (() => {
       run.pending = run.pending.slice(decided.taken);
       run.refusal = undefined;
       run.input = encoder.encode(decided.sent);
+      run.answers.push(decided.sent);
       view.echo(decided.sent, decided.label);
       return true;
     };
@@ -73,10 +75,10 @@ const figcalcRun = (() => {
         view.ask(run.at, run.questions++ === 0);
       }
     };
-    const endRun = (said, restartable = true) => {
+    const endRun = (said, restartable = true, lines = []) => {
       if (run.wait) giveFigcalc(noInput); // a stopped figcalc reads the end of input, and ends
       run.state = ENDED;
-      view.ended(said, restartable, run.held);
+      view.ended(said, restartable, run.held, lines);
     };
 
     const on = {
@@ -112,7 +114,8 @@ const figcalcRun = (() => {
         const hasResult = dialogue.hasResult(model, run.written);
         const saidOfEnd = run.readEndOfInput && endedEarly[Number(hasResult)];
         const held = run.held && `«${oneLine(run.held)}» будет в поле следующего запуска.`;
-        endRun([saidOfEnd, status, held].filter(Boolean).join(' '));
+        const lines = card.linesOf(card.cardOf(model, run.written, run.answers));
+        endRun([saidOfEnd, status, held].filter(Boolean).join(' '), true, lines);
       },
       abort: () => endRun(run.written
         ? 'figcalc остановилась посреди работы: браузер прервал её программу.'
