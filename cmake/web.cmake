@@ -19,14 +19,18 @@ set_property(TARGET figcalc APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/w
 # The link fails where a pattern above matches no function (web/link.js).
 set_property(TARGET figcalc PROPERTY CXX_LINKER_LAUNCHER ${CMAKE_CROSSCOMPILING_EMULATOR}
              ${PROJECT_SOURCE_DIR}/web/link.js)
-# The manual page's text, its headings a level below the page's own.
+# The pupil's help and the manual page's text, their headings a level below the page's own.
 find_program(MANDOC mandoc REQUIRED)
-execute_process(COMMAND ${MANDOC} -T html -O fragment ${gen}/man/ru/man1/figcalc.1
-                OUTPUT_VARIABLE help COMMAND_ERROR_IS_FATAL ANY)
-string(REGEX REPLACE ".*(<div class=\"manual-text\">.*</div>).*" "\\1" help "${help}")
-string(REGEX REPLACE "<(/?)h2" "<\\1h3" help "${help}")
-string(REGEX REPLACE "<(/?)h1" "<\\1h2" help "${help}")
-string(REGEX REPLACE "<td><b>([^<]*)</b></td>" "<th>\\1</th>" help "${help}") # the tables' header rows
+foreach(part pupil_help:${PROJECT_SOURCE_DIR}/doc/help.ru.7 help:${gen}/man/ru/man1/figcalc.1)
+  string(REGEX MATCH "^[^:]*" name ${part})
+  string(REGEX REPLACE "^[^:]*:" "" source ${part})
+  execute_process(COMMAND ${MANDOC} -T html -O fragment ${source} OUTPUT_VARIABLE html COMMAND_ERROR_IS_FATAL ANY)
+  string(REGEX REPLACE ".*(<div class=\"manual-text\">.*</div>).*" "\\1" html "${html}")
+  string(REGEX REPLACE "<(/?)h2" "<\\1h3" html "${html}")
+  string(REGEX REPLACE "<(/?)h1" "<\\1h2" html "${html}")
+  string(REGEX REPLACE "<td><b>([^<]*)</b></td>" "<th>\\1</th>" ${name} "${html}") # header rows
+endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS doc/help.ru.7)
 # When figcalc is built, node makes the page of ${page}.in (web/build.js says how).
 set(page ${CMAKE_BINARY_DIR}/figcalc-${PROJECT_VERSION}-web.html)
 configure_file(web/page.html.in ${page}.in @ONLY)

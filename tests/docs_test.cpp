@@ -107,6 +107,25 @@ INSTANTIATE_TEST_SUITE_P(Documents, Docs,
                          testing::Values("README.md", "README.ru.md", "doc/figcalc.1.in",
                                          "doc/figcalc.ru.1.in"));
 
+// The pupil's help: each line with what is typed (bold constant width) and what figcalc writes
+// (constant width), the latter found in what the program writes, its line breaks as blanks.
+TEST(Docs, HelpExamplesWriteWhatTheyShow) {
+  const std::regex typed(R"(\\f\(CB([^\\]*)\\fR)"), written(R"(\\f\(CW([^\\]*)\\fR)");
+  std::istringstream text(readDocument("doc/help.ru.7"));
+  int examples = 0;
+  for (std::string line; std::getline(text, line);)
+    if (std::smatch keys, shows; std::regex_search(line, keys, typed) &&
+                                 std::regex_search(line, shows, written)) {
+      const Outcome run = runProgram(keys[1].str() + "\n");
+      const std::string output = std::regex_replace(run.output, std::regex("\\s+"), " ");
+      EXPECT_NE(output.find(expectedHere("Docs", shows[1])), std::string::npos)
+          << "typed " << keys[1] << ", shown " << shows[1] << ", written:\n" << run.output;
+      EXPECT_EQ(std::pair(run.status, run.error), std::pair(0, std::string())) << keys[1];
+      ++examples;
+    }
+  EXPECT_GE(examples, 14) << "examples found in the help";
+}
+
 // What a page's table of special angles says of a trigonometric result: its exact value, the
 // word that says it is undefined, or \(em where the program writes neither.
 std::string tableCell(const std::string &out) {
