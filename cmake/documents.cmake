@@ -2,7 +2,7 @@
 # NEWS; the date SOURCE_DATE_EPOCH's, or today's); the manual pages as each build's users read.
 set(gen ${CMAKE_BINARY_DIR}/generated)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS LICENSE NEWS doc/hint.txt
-             doc/description.txt doc/description.ru.txt desktop/figcalc.svg)
+             doc/description.txt doc/description.ru.txt desktop/figcalc.svg doc/help.ru.7)
 file(READ doc/hint.txt hint)
 string(STRIP "${hint}" hint)
 file(READ LICENSE license)

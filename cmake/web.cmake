@@ -1,7 +1,6 @@
-# figcalc for the browser, from the same sources: web/ reads standard input from the page, and
-# numbers as libstdc++ does. figcalc.js runs figcalc.wasm under node (the tests' runner). The
-# page, figcalc-<version>-web.html, is one file with figcalc.js and the program inside, and the
-# Russian manual page as its help; the target `download` copies it to FIGCALC_DOWNLOADS.
+# figcalc for the browser: web/ reads standard input from the page, and numbers as libstdc++
+# does; figcalc.js runs figcalc.wasm under node too. The page, figcalc-<version>-web.html, is one
+# file; its help, the pupil's and the Russian manual's. `download` copies it to FIGCALC_DOWNLOADS.
 target_sources(figcalc PRIVATE web/web.cpp web/number_reader.cpp)
 target_include_directories(figcalc PRIVATE web)
 set_source_files_properties(src/main.cpp PROPERTIES COMPILE_DEFINITIONS main=figcalc_main)
@@ -16,21 +15,18 @@ std::__2::basic_streambuf<char*>::uflow(),std::__2::istreambuf_iterator<char*>::
 bool std::__2::operator*=<char*>(std::__2::istreambuf_iterator*)"
   -sENVIRONMENT=web,node "SHELL:--extern-post-js '${PROJECT_SOURCE_DIR}/web/node.js'")
 set_property(TARGET figcalc APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/web/node.js)
-# The link fails where a pattern above matches no function (web/link.js).
 set_property(TARGET figcalc PROPERTY CXX_LINKER_LAUNCHER ${CMAKE_CROSSCOMPILING_EMULATOR}
              ${PROJECT_SOURCE_DIR}/web/link.js)
-# The pupil's help and the manual page's text, their headings a level below the page's own.
+# The pupil's help and the manual page as HTML, their headings a level below the page's own.
 find_program(MANDOC mandoc REQUIRED)
-foreach(part pupil_help:${PROJECT_SOURCE_DIR}/doc/help.ru.7 help:${gen}/man/ru/man1/figcalc.1)
-  string(REGEX MATCH "^[^:]*" name ${part})
-  string(REGEX REPLACE "^[^:]*:" "" source ${part})
+foreach(source ${PROJECT_SOURCE_DIR}/doc/help.ru.7 ${gen}/man/ru/man1/figcalc.1) # help, figcalc
+  get_filename_component(name ${source} NAME_WE)
   execute_process(COMMAND ${MANDOC} -T html -O fragment ${source} OUTPUT_VARIABLE html COMMAND_ERROR_IS_FATAL ANY)
   string(REGEX REPLACE ".*(<div class=\"manual-text\">.*</div>).*" "\\1" html "${html}")
   string(REGEX REPLACE "<(/?)h2" "<\\1h3" html "${html}")
   string(REGEX REPLACE "<(/?)h1" "<\\1h2" html "${html}")
   string(REGEX REPLACE "<td><b>([^<]*)</b></td>" "<th>\\1</th>" ${name} "${html}") # header rows
 endforeach()
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS doc/help.ru.7)
 # When figcalc is built, node makes the page of ${page}.in (web/build.js says how).
 set(page ${CMAKE_BINARY_DIR}/figcalc-${PROJECT_VERSION}-web.html)
 configure_file(web/page.html.in ${page}.in @ONLY)
