@@ -27,7 +27,15 @@ SESSIONS = [
     ("a line stopped where it cannot be sent", ["2 3 2 x", "?", "3"], "2 3 2 3\n"),
     ("the buttons, and a key typed at one", ["[1]", "2", "6", "3", "[+]"], "1\n2\n6\n3\n+\n"),
     ("«ы» in s's place, seen by the page", ["1", "1", "30", "ы@KeyS"], "1\n1\n30\ns\n"),
+    ("a triangle, its picture at each side", "2 1 3 4 5".split(), "2\n1\n3\n4\n5\n"),
 ]
+# At a figure's prompt: the picture shown, what it says, its part marked, and whether the field names it.
+PICTURE = """const shown = [...document.querySelectorAll('#pictures svg:not([hidden])')];
+return [shown.length, shown[0]?.ariaLabel, shown[0]?.querySelector('.asked')?.textContent,
+  document.getElementById('line').getAttribute('aria-describedby').includes(shown[0]?.id)]"""
+# The pupil's help, opened: its height at the PC's width, the manual closed.
+HELP = """const help = document.getElementById('help'); help.open = true;
+const height = help.getBoundingClientRect().height; help.open = false; return height"""
 # The status, the buttons' keys, and whether the field is marked invalid, focused and, with the status, in view.
 ASKED = """const $ = (id) => document.getElementById(id), seen = (node) => node.getBoundingClientRect().top > -1
   && node.getBoundingClientRect().bottom < innerHeight + 1, line = $('line');
@@ -36,7 +44,8 @@ return [$('status').textContent, [...document.querySelectorAll('#keys button')].
 # What figcalc wrote, what it got (in bold), the status, and the focus with its description.
 ENDED = """const $ = (id) => document.getElementById(id), text = (bold) => [...$('out').childNodes].filter((node) =>
   bold ? node.tagName === 'B' : node.nodeType === Node.TEXT_NODE).map((node) => node.textContent).join('');
-return [text(false), text(true), $('status').textContent, document.activeElement.id + ': ' + $('asked').textContent]"""
+return [text(false), text(true), $('status').textContent, document.activeElement.id + ': ' + $('asked').textContent,
+  $('out').nextElementSibling?.firstChild?.textContent ?? '']"""
 subprocess.run(["npm", "ci", "--no-audit", "--no-fund"], cwd=here, check=True, stdout=subprocess.DEVNULL)
 browser, failed = chromium(), False
 
@@ -67,6 +76,16 @@ try:
             if name.startswith("sine"):
                 browser.set_window_size(*((375, 667), (667, 375))[index % 2])
             failed |= not number and not index and audit("at the first menu")
+            if not number and not index:
+                height = browser.execute_script(HELP)
+                failed |= height > 800
+                print(f"{'ok' if height <= 800 else 'FAILED'}: the pupil's help is {height:.0f} px tall at 1280 px")
+            if name.startswith("a triangle") and index > 1:
+                picture = browser.execute_script(PICTURE)
+                ok = picture == [1, f"Треугольник со сторонами 1, 2 и 3. figcalc спрашивает: {index - 1}.",
+                                 str(index - 1), True]
+                failed |= not ok or (index == 2 and audit("at a figure's picture"))
+                print(f"{'ok' if ok else 'FAILED'}: {name}: side {index - 1}: {picture}")
             if step.startswith("?"):  # the status says why, the keys offered as buttons, and all in view
                 status, keys, marked = browser.execute_script(ASKED)
                 ok = marked and bool(status) and keys == list(step[1:])
@@ -89,14 +108,15 @@ try:
             elif not step.startswith("?"):  # typed where the focus is
                 browser.switch_to.active_element.send_keys(("" if code else text) + Keys.ENTER)
         WebDriverWait(browser, 10).until(lambda b: b.find_element(By.ID, "again").is_displayed())
-        shown, echoed, status, told = browser.execute_script(ENDED)
+        shown, echoed, status, told, card = browser.execute_script(ENDED)
         expected = subprocess.run([linux], input=got.encode(), capture_output=True, check=True).stdout.decode()
         earlier = screen.text.startswith(before) and len(screen.find_elements(By.TAG_NAME, "hr")) == number
         ok = shown == expected and exited in status and echoed == got and earlier and not line.is_displayed() \
-            and told.startswith("again: ") and expected.split()[-1] in told
+            and told.startswith("again: ") and expected.split()[-1] in told and card in told \
+            and bool(card) == ("^" not in "".join(steps))  # a card after a result, which is heard
         failed |= not ok
         print(f"ok: {name}" if ok else f"FAILED: {name}: the page shows\n{shown}\n[{status}] (typed {echoed!r}, "
-              f"earlier runs kept: {earlier}; the focus: {told})\n--- where the Linux program writes\n{expected}")
+              f"earlier runs kept: {earlier}; the focus: {told}; the card: {card})\n--- where the Linux program writes\n{expected}")
         before = screen.text
         failed |= name == "division" and audit("after a result")
     requests = browser.execute_script("return performance.getEntriesByType('resource').length")
