@@ -106,7 +106,7 @@ version: pages, changelogs     # heads | grep -cE '"figcalc $version"|^figcalc \
 version: README.txt            # heads | tail -1 # ^$(head -1 "$top/doc/README.txt.in" | sed "s/@PROJECT_VERSION@/$version/")
 version: figcalc.exe           # resources # VALUE "FileVersion", "$version"
 version: the web page          # grep -c "figcalc $version" "$dist/$v"-web.html # ^2$
-web page: the manual as help   # grep -c 'class="manual-text"' "$dist/$v"-web.html # ^1$
+web page: both help texts      # grep -c 'class="manual-text"' "$dist/$v"-web.html # ^2$
 package: depends on C and C++ only # dpkg-deb -f "$dist/$deb" Depends | tr , '\n' | grep -cvE '^ *(libc6|libgcc-s1|libstdc\+\+6) ' # ^0$
 license in the package         # cat $pkg/share/doc/figcalc/copyright # ^License: Expat$
 license in the tarballs        # cmp "$top/LICENSE" $tgz/LICENSE && cmp "$top/LICENSE" $arm/LICENSE && echo same # ^same$
