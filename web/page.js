@@ -110,10 +110,9 @@
     // After a resize, in the next frame: a size changed in the observer's callback would make the
     // browser report a loop.
     fit: () => requestAnimationFrame(fitField),
-    // Where figcalc cannot run on, the page says why; where it ran, the focus goes to «Запустить
-    // снова», which tells its result.
-    // The card under the run's transcript, in the log: a screen reader hears it after the result,
-    // and «Запустить снова» tells both.
+    // Where figcalc cannot run on, the page says why; where it ran, the card goes under its
+    // transcript, in the log (heard after the result), and the focus to «Запустить снова», which
+    // tells both.
     ended: (said, restartable, held = '', lines = []) => {
       nextField = held.trim();
       showButtons([]);
