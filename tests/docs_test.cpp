@@ -114,12 +114,13 @@ TEST(Docs, HelpExamplesWriteWhatTheyShow) {
   std::istringstream text(readDocument("doc/help.ru.7"));
   int examples = 0;
   for (std::string line; std::getline(text, line);)
-    if (std::smatch keys, shows; std::regex_search(line, keys, typed) &&
-                                 std::regex_search(line, shows, written)) {
+    if (std::smatch keys, shows;
+        std::regex_search(line, keys, typed) && std::regex_search(line, shows, written)) {
       const Outcome run = runProgram(keys[1].str() + "\n");
       const std::string output = std::regex_replace(run.output, std::regex("\\s+"), " ");
       EXPECT_NE(output.find(expectedHere("Docs", shows[1])), std::string::npos)
-          << "typed " << keys[1] << ", shown " << shows[1] << ", written:\n" << run.output;
+          << "typed " << keys[1] << ", shown " << shows[1] << ", written:\n"
+          << run.output;
       EXPECT_EQ(std::pair(run.status, run.error), std::pair(0, std::string())) << keys[1];
       ++examples;
     }
