@@ -24,7 +24,7 @@ const figcalcRun = (() => {
   // A run of the dialogue `model` (figcalcDialogue's), shown by `view`; `places`, the Latin key
   // each character was typed with. `pending` is what is typed and not yet read, up to the end of
   // input where `ending`; `held`, what is typed after it, for the next run's field;
-  // `readEndOfInput`, whether figcalc asked for more.
+  // `readEndOfInput`, whether figcalc asked for more; `answers`, what it got, for the card.
   const create = (model, view, places = new Map()) => {
     const run = { state: STARTING, written: '', pending: '', ending: false, held: '', questions: 0,
                   input: noInput, wait: undefined, at: undefined, refusal: undefined,
