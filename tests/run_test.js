@@ -74,12 +74,12 @@ const [program, ...programArgs] = process.argv.slice(2);
 const writtenBy = (answers) => require('child_process').execFileSync(program, programArgs,
   { input: answers.join('\n') + '\n', encoding: 'utf8' });
 const cards = [
-  ['1 1 45 s', 'sin 45° = √2/2 ≈ 0,707107', 'point rounded root another'],
-  ['1 1 60 t', 'tg 60° = √3 ≈ 1,73205', 'point rounded root another'],
-  ['1 2 1234567 3 *', '1234567 × 3 ≈ 3,7037 × 10⁶', 'power point rounded'],
-  ['1 1 180 s', 'sin 180° ≈ 1,22465 × 10⁻¹⁶', 'power point rounded tiny'],
+  ['1 1 45 s', 'sin 45° = √2/2 ≈ 0,707107', 'root another rounded point'],
+  ['1 1 60 t', 'tg 60° = √3 ≈ 1,73205', 'root another rounded point'],
+  ['1 2 1234567 3 *', '1234567 × 3 ≈ 3,7037 × 10⁶', 'rounded power point'],
+  ['1 1 180 s', 'sin 180° ≈ 1,22465 × 10⁻¹⁶', 'tiny rounded power point'],
   ['1 1 30 s', 'sin 30° = 0,5', 'point'], // no ≈ for a double's last bit
-  ['1 1 225 c', 'cos 225° ≈ −0,707107', 'point rounded'],
+  ['1 1 225 c', 'cos 225° ≈ −0,707107', 'rounded point'],
   ['1 1 -4 b', '√(−4) — такого числа нет', 'nan'],
   ['1 2 -8 0.5 a', '(−8)^0,5 — такого числа нет', 'nan'],
   ['1 2 10 400 a', '10⁴⁰⁰ — слишком большое число', 'inf'],
@@ -88,8 +88,9 @@ const cards = [
   ['1 1 1e5 a', '(1 × 10⁵)² = 1 × 10¹⁰', 'power'],
   ['1 2 5 -3 -', '5 − (−3) = 8', ''],
   ['1 2 1 0 /', '1 : 0 — на 0 делить нельзя!', 'division'],
-  ['1 1 45 k', 'ctg 45 (в радианах) ≈ 0,61737', 'radians point rounded'],
+  ['1 1 45 k', 'ctg 45 (в радианах) ≈ 0,61737', 'radians rounded point'],
   ['1 1 90 t', 'tg 90° не существует', 'undefined'],
+  ['1 1 0 k', 'ctg 0 (в радианах) не существует', 'noCotangent radians'],
   ['2 1 3 4 5', 'S = √(p(p − 3)(p − 4)(p − 5)) = 6, где p = (3 + 4 + 5) : 2 (формула Герона)|' +
     'P = 3 + 4 + 5 = 12', 'perimeter'],
   ['2 1 1 1 3', 'S = √(p(p − 1)(p − 1)(p − 3)) — такого числа нет, где p = (1 + 1 + 3) : 2 ' +
@@ -97,7 +98,7 @@ const cards = [
   ['2 1 1 2 3', 'S = √(p(p − 1)(p − 2)(p − 3)) = 0, где p = (1 + 2 + 3) : 2 (формула Герона)|' +
     'P = 1 + 2 + 3 = 6', 'flat perimeter'],
   ['2 2 3', 'S = πR² = π × 3² ≈ 28,2743|C = 2πR = 2 × π × 3 ≈ 18,8496',
-    'point rounded pi circle perimeter'],
+    'rounded point pi circle perimeter'],
   ['2 3 -2 5', 'S = a × b = −2 × 5 = −10|P = 2 × (a + b) = 2 × (−2 + 5) = 6',
     'noFigure perimeter'],
   ['2 4 2.5', 'S = a² = 2,5² = 6,25|P = 4 × a = 4 × 2,5 = 10', 'point perimeter'],

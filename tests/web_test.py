@@ -3,6 +3,7 @@
 screen and a phone's: its output as the Linux program LINUX writes it, the focus at the end, a refusal in view, keys
 by their place, the buttons, axe-core (npm ci in tests/); the division's last menu goes to SHOTS."""
 import pathlib
+import re
 import subprocess
 import sys
 
@@ -119,6 +120,19 @@ try:
               f"earlier runs kept: {earlier}; the focus: {told}; the card: {card})\n--- where the Linux program writes\n{expected}")
         before = screen.text
         failed |= name == "division" and audit("after a result")
+    # Each example of the pupil's help, typed on one line as the help says one may, ends with a card.
+    for keys in re.findall(r"\\f\(CB([^\\]*)\\fR", (here.parent / "doc/help.ru.7").read_text()):
+        browser.switch_to.active_element.send_keys(Keys.ENTER)  # at #again
+        WebDriverWait(browser, 10).until(lambda b: screen.get_attribute("data-waiting") is not None)
+        browser.switch_to.active_element.send_keys(keys.replace("\\-", "-") + Keys.ENTER)
+        WebDriverWait(browser, 10).until(lambda b: b.find_element(By.ID, "again").is_displayed()
+                                         or b.find_element(By.ID, "status").text)  # or a refusal
+        card = browser.execute_script("return document.getElementById('out').nextElementSibling?.innerText")
+        print(f"ok: the help's {keys}: {card.splitlines()[0]}" if card else f"FAILED: the help's {keys}: no card;"
+              f" the page says {browser.find_element(By.ID, 'status').text}")
+        if not card:
+            failed = True
+            break
     requests = browser.execute_script("return performance.getEntriesByType('resource').length")
     errors = [entry["message"] for entry in browser.get_log("browser") if entry["level"] == "SEVERE"]
     failed |= bool(requests or errors)

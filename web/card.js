@@ -3,25 +3,28 @@
 // 5–9 could misread in figcalc's text, in her words. It is made only from the model, what figcalc
 // wrote and the answers it read; its own arithmetic only tells whether six digits rounded.
 const figcalcCard = (() => {
+  // The notes, the most important first.
   const notes = {
-    root: '«?» стоит на месте знака корня: ?2/2 — это √2/2.',
-    another: '«Другое решение» — не второй ответ, а то же число десятичной дробью.',
-    point: 'figcalc пишет дробь с точкой, а в тетради — с запятой: 0.5 — это 0,5.',
-    power: '«e+06» значит «× 10⁶», «e-16» — «× 10⁻¹⁶».',
-    rounded: 'figcalc пишет не больше шести цифр, поэтому ответ округлён (≈).',
-    nan: 'nan («не число», минус перед ним не важен): такого числа нет, например √ из минус 4.',
-    noTriangle: 'nan: такого треугольника нет, ведь каждая сторона меньше суммы двух других.',
-    flat: 'Площадь 0: треугольник сплющен в отрезок, одна сторона равна сумме двух других.',
     noFigure: 'Стороны и радиус бывают только больше нуля: такой фигуры нет.',
-    inf: 'inf («бесконечность»): число слишком велико для figcalc.',
+    noTriangle: 'nan: такого треугольника нет, ведь одна его сторона длиннее суммы двух других.',
+    flat: 'Площадь 0: треугольник сплющен в отрезок, одна сторона равна сумме двух других.',
     tiny: 'Крошечное число вместо нуля: точный ответ — 0, а последние знаки figcalc неточны.',
-    radians: 'Котангенс figcalc считает от угла в радианах, а sin, cos и tg — в градусах.',
     undefined: '«- Не определён»: тире — не минус; тангенса этого угла не существует.',
-    zero: '−0 — то же число, что 0.',
+    noCotangent: 'inf: котангенса этого угла не существует.',
     division: 'На ноль делить нельзя: у такого деления нет ответа.',
+    nan: 'nan (и -nan) значит «ответа нет»: такого числа не существует, например √ из минус 4.',
+    inf: 'inf («бесконечность»): число слишком велико для figcalc.',
+    radians: 'Котангенс figcalc считает от угла в радианах, а не в градусах; котангенс угла в ' +
+             'градусах — это 1 : tg угла.',
+    root: '«?» стоит на месте знака корня √.',
+    another: '«Другое решение» — не второй ответ, а то же число десятичной дробью.',
+    rounded: 'figcalc пишет не больше шести цифр, поэтому ответ округлён (≈): точный длиннее.',
+    power: '«e+06» значит «× 10⁶», «e-16» — «× 10⁻¹⁶».',
+    point: 'figcalc пишет дробь с точкой, а в тетради — с запятой: 0.5 — это 0,5.',
+    zero: '−0 — то же число, что 0.',
     pi: 'figcalc берёт π точнее, чем 3,14, поэтому ответ чуть отличается от ответа с π ≈ 3,14.',
-    perimeter: '«Перимерт» — опечатка figcalc: правильно «периметр».',
     circle: 'Периметр круга называют длиной окружности.',
+    perimeter: '«Перимерт» — опечатка figcalc: правильно «периметр».',
   };
   const superscript = (text) => [...text]
     .map((character) => '⁰¹²³⁴⁵⁶⁷⁸⁹⁻⁻'['0123456789-−'.indexOf(character)]).join('');
@@ -115,6 +118,9 @@ const figcalcCard = (() => {
       const exactForm = value.replace(/\?/g, '√').replace(/^-/, '−');
       said.push(`${name} = ${exactForm} ${equals(another.split(' = ')[1], exact)}`);
       noted.add('root').add('another');
+    } else if (/inf/.test(value)) {
+      said.push(`${name} не существует`);
+      noted.add('noCotangent');
     } else {
       said.push(`${name} ${equals(value, exact)}`);
       const tiny = value !== '0' && Math.abs(Number(value)) < 1e-9;
@@ -181,7 +187,7 @@ const figcalcCard = (() => {
     const card = { model, texts: model.texts, written, answered, shown: numbers.map(school),
                    values: numbers.map(Number), lineAfter, equals, said: [], noted };
     [arithmetic, trigonometry, figure].forEach((part) => part(card));
-    return { said: card.said, noted: [...noted] };
+    return { said: card.said, noted: Object.keys(notes).filter((name) => noted.has(name)) };
   };
   // The card's lines: the computation, then the notes.
   const linesOf = ({ said, noted }) => [...said, ...noted.map((name) => notes[name])];

@@ -227,6 +227,8 @@
     line.focus();
   });
   screen.addEventListener('click', () => ended() || line.focus());
+  const help = $('help'); // opened, in view from its top
+  help.addEventListener('toggle', () => help.open && help.scrollIntoView());
   again.addEventListener('click', () => ended() && start());
   // Nothing left uncaught (the browser's console shows it) leaves a run waiting: it stops the run,
   // with a new one offered. But a run that has waited for input ends with an exception

@@ -100,7 +100,7 @@ const figcalcReader = (() => {
     if (groups) {
       const whole = asFigcalcWrites(groups.replace(/\s/g, ''));
       const why = `«${groups}» — это одно число ${whole}? Тогда напишите его без пробелов. ` +
-                  'Если это разные числа, напишите каждое с новой строки.';
+                  'Если это разные числа, введите их по одному, нажимая Enter после каждого.';
       return { why, offered: [], how: noButtons };
     }
     const piece = /^\S*/.exec(rest)[0];
